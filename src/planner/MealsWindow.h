@@ -1,0 +1,61 @@
+#pragma once
+
+#include "planner/FieldModel.h"
+#include "planner/Planner.h"
+#include "shell/FormWindow.h"
+
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace corvanta {
+
+class Dialogs;
+
+// The planner window: the calorie-level strip, the Program and User grids with their result
+// boxes, and the Print, Done, Calc and UnDo buttons. It is the Qt implementation of the field
+// model: each box is a QLineEdit whose objectName is the box's name.
+class MealsWindow : public FormWindow, public FieldModel {
+public:
+    explicit MealsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    std::int16_t calorieSelected() const override { return calorieSelected_; }
+    void setCalorieSelected(std::int16_t value) override { calorieSelected_ = value; }
+    bool isOptionOn(int index) const override;
+
+    Planner& planner() { return planner_; }
+    QLineEdit* box(Field field) const { return boxes_.at(field.index()); }
+
+    // What the Print button runs; the printout is wired in from outside the window.
+    void setPrintCommand(std::function<void()> command) { printCommand_ = std::move(command); }
+
+protected:
+    void formLoad() override;
+    // Closing the window from its title bar asks the Done question.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildTopControls();
+    void buildCalorieStrip(QWidget* strip);
+    void buildGrid(QGroupBox* frame, Grid grid);
+    void buildResults(QGroupBox* frame, Grid grid);
+    void buildTabOrder();
+
+    Planner planner_;
+    std::function<void()> printCommand_;
+    std::array<QLineEdit*, kFieldCount> boxes_{};
+    QButtonGroup* options_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* done_ = nullptr;
+    QPushButton* calc_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    std::int16_t calorieSelected_ = 0;
+};
+
+} // namespace corvanta

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+namespace corvanta {
+
+// A top-level window of the program. It is created once and hidden rather than destroyed.
+// showForm() loads it first if it has never been loaded (running its load step exactly once,
+// even when the load step itself leads back to showForm()), then makes it visible in front.
+class FormWindow : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void showForm();
+    bool isLoaded() const { return loadState_ != LoadState::NotLoaded; }
+
+protected:
+    // The window's load step, run before it is first shown.
+    virtual void formLoad() {}
+    // Makes the window visible; a maximized window overrides this.
+    virtual void present() { show(); }
+
+private:
+    enum class LoadState { NotLoaded, Loading, Loaded };
+    LoadState loadState_ = LoadState::NotLoaded;
+};
+
+// Geometry is laid out in twips: 15 twips to a logical pixel.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+
+QRect twipsRect(int left, int top, int width, int height);
+
+// Maps the font faces the windows ask for onto metric-compatible faces installed on Linux.
+void installFontSubstitutes();
+
+} // namespace corvanta

@@ -1,0 +1,240 @@
+#include "planner/MealsWindow.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace corvanta {
+namespace {
+
+class MealsWindowTest : public ::testing::Test {
+protected:
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<MealsWindow> window = std::make_unique<MealsWindow>(dialogs);
+
+    template <typename T>
+    T* child(const char* name) const
+    {
+        auto* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void showAndActivate()
+    {
+        window->showForm();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+};
+
+TEST_F(MealsWindowTest, WindowHasItsNameCaptionAndClientSize)
+{
+    EXPECT_EQ(window->objectName(), "Meals");
+    EXPECT_EQ(window->windowTitle(), "Meal Planner");
+    EXPECT_EQ(window->size(), QSize(695, 558));
+    EXPECT_EQ(window->font().family(), "MS Sans Serif");
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), 9.75);
+}
+
+TEST_F(MealsWindowTest, ControlsHaveTheirKindsCaptionsAndPlaces)
+{
+    struct Case {
+        const char* name;
+        const char* kind;
+        const char* caption;
+        QRect geometry;
+    };
+    const Case cases[] = {
+        {"Print", "QPushButton", "Print", {600, 8, 73, 29}},
+        {"Done", "QPushButton", "Done", {600, 52, 73, 29}},
+        {"Label11", "QLabel", "Select Your Daily Calorie Intake", {220, 4, 209, 17}},
+        {"Frame1", "QGroupBox", "", {128, 20, 405, 53}},
+        {"BreakfastLbl", "QLabel", "Breakfast", {100, 80, 73, 17}},
+        {"Label12", "QLabel", "Total", {424, 80, 45, 17}},
+        {"PFrame", "QGroupBox", "Program", {28, 96, 637, 173}},
+        {"UFrame", "QGroupBox", "User", {28, 276, 637, 269}},
+        {"Label1", "QLabel", "1200", {8, 12, 29, 17}},
+        {"Label10", "QLabel", "3000", {368, 12, 29, 17}},
+        {"UseBSLbl", "QLabel", "Bread/Starch", {16, 24, 81, 17}},
+        {"Label13", "QLabel", "Milk, Whole", {24, 216, 73, 17}},
+        {"UseFLbl", "QLabel", "Fats", {68, 240, 29, 17}},
+        {"ProBSLbl", "QLabel", "Bread/Starch", {8, 24, 85, 17}},
+        {"ProFLbl", "QLabel", "Fats", {8, 140, 85, 17}},
+        {"UAbreadTxtBx", "QLineEdit", "", {100, 20, 25, 24}},
+        {"UTMmeatTxtBx", "QLineEdit", "", {404, 68, 25, 24}},
+        {"PTfatTxtBx", "QLineEdit", "", {404, 140, 25, 24}},
+        {"UCalTxtBx", "QLineEdit", "", {540, 60, 61, 24}},
+        {"PCalTxtBx", "QLineEdit", "", {536, 16, 61, 24}},
+        {"UFatTxtBx", "QLineEdit", "", {552, 184, 33, 25}},
+        {"UPercentLBL", "QLabel", "Percent of calories", {484, 96, 117, 17}},
+        {"PPercentLbl", "QLabel", "Percent of calories", {484, 56, 117, 17}},
+        {"UCalcBtn", "QPushButton", "Calc", {468, 232, 49, 25}},
+        {"UnDo", "QPushButton", "UnDo", {564, 232, 49, 25}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* widget = child<QWidget>(c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_STREQ(widget->metaObject()->className(), c.kind);
+        EXPECT_EQ(widget->geometry(), c.geometry);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(label->text(), c.caption);
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), c.caption);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            EXPECT_EQ(frame->title(), c.caption);
+        }
+    }
+}
+
+TEST_F(MealsWindowTest, FontsAndColoursAreAsLaidOut)
+{
+    const QFont print = child<QPushButton>("Print")->font();
+    EXPECT_EQ(print.family(), "Arial");
+    EXPECT_DOUBLE_EQ(print.pointSizeF(), 9.75);
+    EXPECT_TRUE(print.bold());
+    const QFont heading = child<QLabel>("DinnerLbl")->font();
+    EXPECT_TRUE(heading.bold());
+    EXPECT_TRUE(heading.italic());
+    EXPECT_EQ(heading.family(), "MS Sans Serif");
+    EXPECT_TRUE(child<QGroupBox>("PFrame")->font().bold());
+    const QFont rowLabel = child<QLabel>("ProLMLbl")->font();
+    EXPECT_FALSE(rowLabel.bold()) << "controls inside a bold frame keep the window font";
+    EXPECT_FALSE(child<QLineEdit>("UAbreadTxtBx")->font().bold());
+
+    EXPECT_EQ(child<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(child<QLabel>("UseVLbl")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(child<QLabel>("ProVLbl")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(child<QGroupBox>("PFrame")->palette().color(QPalette::Window),
+              QColor(192, 192, 192));
+    EXPECT_TRUE(child<QLabel>("ProVLbl")->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(child<QLabel>("UseVLbl")->alignment() & Qt::AlignLeft);
+}
+
+TEST_F(MealsWindowTest, EveryBoxExistsAsALineEditAndOnlyUserGridBoxesTakeInput)
+{
+    int enabled = 0;
+    for (const Field& field : allFields()) {
+        auto* box = child<QLineEdit>(std::string(field.name()).c_str());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box, window->box(field));
+        EXPECT_TRUE(box->text().isEmpty());
+        enabled += box->isEnabled() ? 1 : 0;
+        const bool userGrid = field.name().front() == 'U' && field.index() < 50;
+        EXPECT_EQ(box->isEnabled(), userGrid) << field.name();
+    }
+    EXPECT_EQ(enabled, 50);
+    EXPECT_EQ(window->findChild<QLineEdit*>("UTbreadTxtBx"), nullptr);
+    EXPECT_EQ(window->findChild<QLineEdit*>("UNLmeatTxtBx"), nullptr);
+}
+
+TEST_F(MealsWindowTest, OptionButtonsFormOneGroupWithIndexesOneToTen)
+{
+    auto* group = window->findChild<QButtonGroup*>("OptBtn");
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->buttons().size(), 10);
+    EXPECT_TRUE(group->exclusive());
+    for (int index = 1; index <= 10; ++index) {
+        auto* option = qobject_cast<QRadioButton*>(group->button(index));
+        ASSERT_NE(option, nullptr);
+        EXPECT_EQ(option->parentWidget()->objectName(), "Frame1");
+        EXPECT_EQ(option->geometry(), QRect(16 + 40 * (index - 1), 28, 17, 17));
+        EXPECT_TRUE(option->text().isEmpty());
+        EXPECT_FALSE(option->isChecked());
+    }
+}
+
+TEST_F(MealsWindowTest, SelectingOneOptionClearsTheOtherAndLoadsItsPlan)
+{
+    showAndActivate();
+    auto* group = window->findChild<QButtonGroup*>("OptBtn");
+    QTest::mouseClick(group->button(2), Qt::LeftButton);
+    QTest::mouseClick(group->button(8), Qt::LeftButton);
+    EXPECT_FALSE(group->button(2)->isChecked());
+    EXPECT_TRUE(group->button(8)->isChecked());
+    EXPECT_TRUE(window->isOptionOn(8));
+    EXPECT_FALSE(window->isOptionOn(2));
+    EXPECT_EQ(child<QLineEdit>("PCalTxtBx")->text(), "2600");
+    EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->text(), " ");
+}
+
+TEST_F(MealsWindowTest, TabWalksTheFocusOrder)
+{
+    showAndActivate();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Print");
+
+    std::vector<QString> visited;
+    for (int i = 0; i < 56; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    std::vector<QString> expected{"Done", "OptBtn"};
+    for (const char* row : {"bread", "Lmeat", "veg", "fruit", "Smilk", "fat"}) {
+        for (const char* meal : {"A", "N", "P", "S"}) {
+            expected.push_back(QStringLiteral("U%1%2TxtBx").arg(meal, row));
+        }
+    }
+    for (const char* row : {"bread", "Lmeat", "veg", "fruit", "Smilk", "fat"}) {
+        expected.push_back(QStringLiteral("UT%1TxtBx").arg(row));
+    }
+    for (const char* row : {"Wmilk", "Lmilk", "Hmeat", "Mmeat"}) {
+        for (const char* column : {"A", "N", "P", "S", "T"}) {
+            expected.push_back(QStringLiteral("U%1%2TxtBx").arg(column, row));
+        }
+    }
+    expected.push_back("UnDo");
+    expected.push_back("UCalcBtn");
+    expected.push_back("Print");
+    expected.push_back("Done");
+    for (QString& name : expected) {
+        name.replace("UTbreadTxtBx", "UTbreadTxTbx").replace("UNLmeatTxtBx", "UNLmeatTxTBx");
+    }
+    ASSERT_EQ(visited.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(visited[i], expected[i]) << "after " << i + 1 << " Tab presses";
+    }
+}
+
+TEST_F(MealsWindowTest, DisplayFieldsTakeNeitherFocusNorTyping)
+{
+    showAndActivate();
+    auto* display = child<QLineEdit>("PAbreadTxtBx");
+    QTest::mouseClick(display, Qt::LeftButton);
+    EXPECT_NE(QApplication::focusWidget(), display);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    EXPECT_TRUE(display->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>("UCalTxtBx")->text().isEmpty());
+}
+
+TEST_F(MealsWindowTest, TypingIntoAUserBoxChangesOnlyThatBox)
+{
+    showAndActivate();
+    auto* box = child<QLineEdit>("UNLmeatTxTBx");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, " 3x ");
+    EXPECT_EQ(window->text(Field::user(MealSlot::Lunch, FoodGroup::LeanMeat)), " 3x ");
+    EXPECT_TRUE(child<QLineEdit>("UTLmeatTxtBx")->text().isEmpty());
+}
+
+TEST_F(MealsWindowTest, BoxesGiveScreenReadersTheirMeaning)
+{
+    EXPECT_EQ(child<QLineEdit>("UAbreadTxtBx")->accessibleName(), "User, Breakfast, Bread/Starch");
+    EXPECT_EQ(child<QLineEdit>("PTmeatTxtBx")->accessibleName(), "Program, Total, Meat, Lean");
+    EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->accessibleName(), "User, Calories");
+    EXPECT_EQ(window->findChild<QButtonGroup*>("OptBtn")->button(1)->accessibleName(), "1200 kcal");
+}
+
+} // namespace
+} // namespace corvanta
