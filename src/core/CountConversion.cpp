@@ -8,18 +8,15 @@
 namespace corvanta {
 namespace {
 
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c)
-{
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
+std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -35,8 +32,7 @@ constexpr std::int64_t kMagnitudeCap = 1'000'000;
 
 } // namespace
 
-std::optional<std::int16_t> parseCount(std::string_view text) noexcept
-{
+std::optional<std::int16_t> parseCount(std::string_view text) noexcept {
     text = trimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -79,8 +75,7 @@ std::optional<std::int16_t> parseCount(std::string_view text) noexcept
     return static_cast<std::int16_t>(value);
 }
 
-std::int16_t textToCount(std::string_view text)
-{
+std::int16_t textToCount(std::string_view text) {
     if (const auto count = parseCount(text)) {
         return *count;
     }

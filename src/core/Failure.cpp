@@ -2,23 +2,19 @@
 
 namespace corvanta::failure {
 
-Failure notACount()
-{
+Failure notACount() {
     return {kNotACountNumber, "Not a number of servings from -32768 to 32767"};
 }
 
-Failure divisionByZero()
-{
+Failure divisionByZero() {
     return {kDivisionByZeroNumber, "Division by zero: the day has no calories"};
 }
 
-Failure printer(std::string why)
-{
+Failure printer(std::string why) {
     return {kPrinterNumber, "Printer failure: " + std::move(why)};
 }
 
-Failure unexpected(std::string what)
-{
+Failure unexpected(std::string what) {
     return {kUnexpectedNumber, "Unexpected failure: " + std::move(what)};
 }
 

@@ -11,9 +11,7 @@ class Failure : public std::exception {
 public:
     Failure(int number, std::string description)
         : number_(number)
-        , description_(std::move(description))
-    {
-    }
+        , description_(std::move(description)) {}
 
     int number() const noexcept { return number_; }
     const std::string& description() const noexcept { return description_; }

@@ -24,18 +24,15 @@ constexpr std::array<FoodGroupNames, kFoodGroups.size()> kNames{{
 
 } // namespace
 
-std::string_view token(FoodGroup group)
-{
+std::string_view token(FoodGroup group) {
     return kNames.at(indexOf(group)).token;
 }
 
-std::string_view userLabel(FoodGroup group)
-{
+std::string_view userLabel(FoodGroup group) {
     return kNames.at(indexOf(group)).userLabel;
 }
 
-std::string_view printLabel(FoodGroup group)
-{
+std::string_view printLabel(FoodGroup group) {
     return kNames.at(indexOf(group)).printLabel;
 }
 

@@ -22,13 +22,12 @@ enum class FoodGroup {
 };
 
 inline constexpr std::array kFoodGroups{
-    FoodGroup::Bread,     FoodGroup::LeanMeat,   FoodGroup::MediumFatMeat, FoodGroup::HighFatMeat,
-    FoodGroup::Vegetable, FoodGroup::Fruit,      FoodGroup::SkimMilk,      FoodGroup::LowFatMilk,
+    FoodGroup::Bread,     FoodGroup::LeanMeat, FoodGroup::MediumFatMeat, FoodGroup::HighFatMeat,
+    FoodGroup::Vegetable, FoodGroup::Fruit,    FoodGroup::SkimMilk,      FoodGroup::LowFatMilk,
     FoodGroup::WholeMilk, FoodGroup::Fat,
 };
 
-constexpr std::size_t indexOf(FoodGroup group)
-{
+constexpr std::size_t indexOf(FoodGroup group) {
     return static_cast<std::size_t>(group);
 }
 

@@ -9,13 +9,11 @@ constexpr std::array<std::string_view, kColumns.size()> kLabels{"Breakfast", "Lu
 
 } // namespace
 
-char letter(MealSlot slot)
-{
+char letter(MealSlot slot) {
     return kLetters.at(indexOf(slot));
 }
 
-std::string_view columnLabel(MealSlot slot)
-{
+std::string_view columnLabel(MealSlot slot) {
     return kLabels.at(indexOf(slot));
 }
 

@@ -22,8 +22,7 @@ inline constexpr std::array kMeals{MealSlot::Breakfast, MealSlot::Lunch, MealSlo
 inline constexpr std::array kColumns{MealSlot::Breakfast, MealSlot::Lunch, MealSlot::Dinner,
                                      MealSlot::Snack, MealSlot::Total};
 
-constexpr std::size_t indexOf(MealSlot slot)
-{
+constexpr std::size_t indexOf(MealSlot slot) {
     return static_cast<std::size_t>(slot);
 }
 

@@ -8,27 +8,25 @@ namespace corvanta {
 namespace {
 
 constexpr std::array<ServingNutrients, kFoodGroups.size()> kServingNutrients{{
-    {80, 150, 30, 8},    // bread/starch
-    {55, 0, 70, 30},     // lean meat
-    {75, 0, 70, 50},     // medium-fat meat
-    {100, 0, 70, 80},    // high-fat meat
-    {25, 50, 20, 0},     // vegetable
-    {60, 150, 0, 0},     // fruit
-    {90, 120, 80, 9},    // skim milk
-    {120, 120, 80, 50},  // low-fat milk
-    {150, 120, 80, 80},  // whole milk
-    {45, 0, 0, 50},      // fat
+    {80, 150, 30, 8},   // bread/starch
+    {55, 0, 70, 30},    // lean meat
+    {75, 0, 70, 50},    // medium-fat meat
+    {100, 0, 70, 80},   // high-fat meat
+    {25, 50, 20, 0},    // vegetable
+    {60, 150, 0, 0},    // fruit
+    {90, 120, 80, 9},   // skim milk
+    {120, 120, 80, 50}, // low-fat milk
+    {150, 120, 80, 80}, // whole milk
+    {45, 0, 0, 50},     // fat
 }};
 
 } // namespace
 
-const ServingNutrients& servingNutrients(FoodGroup group)
-{
+const ServingNutrients& servingNutrients(FoodGroup group) {
     return kServingNutrients.at(indexOf(group));
 }
 
-DayEnergy dayEnergy(const GroupCounts& counts)
-{
+DayEnergy dayEnergy(const GroupCounts& counts) {
     DayEnergy energy;
     for (FoodGroup group : kFoodGroups) {
         const std::int64_t count = counts.at(indexOf(group)).value_or(0);
@@ -41,8 +39,7 @@ DayEnergy dayEnergy(const GroupCounts& counts)
     return energy;
 }
 
-std::string shareText(std::int64_t nutrientDecikcal, std::int64_t dayKcal)
-{
+std::string shareText(std::int64_t nutrientDecikcal, std::int64_t dayKcal) {
     if (dayKcal == 0) {
         throw failure::divisionByZero();
     }

@@ -61,23 +61,19 @@ constexpr std::array<ServingPlan, kLastLevel> kPlans{{
 
 } // namespace
 
-std::string_view token(PlanRow row)
-{
+std::string_view token(PlanRow row) {
     return kRowInfo.at(indexOf(row)).token;
 }
 
-std::string_view programLabel(PlanRow row)
-{
+std::string_view programLabel(PlanRow row) {
     return kRowInfo.at(indexOf(row)).label;
 }
 
-FoodGroup receivingGroup(PlanRow row)
-{
+FoodGroup receivingGroup(PlanRow row) {
     return kRowInfo.at(indexOf(row)).receiving;
 }
 
-std::span<const FoodGroup> zeroedGroups(PlanRow row)
-{
+std::span<const FoodGroup> zeroedGroups(PlanRow row) {
     switch (row) {
     case PlanRow::Meat:
         return kZeroedMeats;
@@ -88,8 +84,7 @@ std::span<const FoodGroup> zeroedGroups(PlanRow row)
     }
 }
 
-const ServingPlan& servingPlan(int level)
-{
+const ServingPlan& servingPlan(int level) {
     if (level < kFirstLevel || level > kLastLevel) {
         throw std::out_of_range("no calorie level " + std::to_string(level));
     }

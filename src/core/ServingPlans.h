@@ -21,11 +21,10 @@ enum class PlanRow {
     Fat,
 };
 
-inline constexpr std::array kPlanRows{PlanRow::Bread, PlanRow::Meat,  PlanRow::Vegetable,
+inline constexpr std::array kPlanRows{PlanRow::Bread, PlanRow::Meat, PlanRow::Vegetable,
                                       PlanRow::Fruit, PlanRow::Milk, PlanRow::Fat};
 
-constexpr std::size_t indexOf(PlanRow row)
-{
+constexpr std::size_t indexOf(PlanRow row) {
     return static_cast<std::size_t>(row);
 }
 
@@ -43,8 +42,7 @@ std::span<const FoodGroup> zeroedGroups(PlanRow row);
 inline constexpr int kFirstLevel = 1;
 inline constexpr int kLastLevel = 10;
 
-constexpr int dailyTargetKcal(int level)
-{
+constexpr int dailyTargetKcal(int level) {
     return 1000 + 200 * level;
 }
 
@@ -61,7 +59,9 @@ struct ServingPlan {
     std::array<std::array<int, kMeals.size()>, kPlanRows.size()> servings;
     PlanSummary summary;
 
-    int count(PlanRow row, MealSlot meal) const { return servings.at(indexOf(row)).at(indexOf(meal)); }
+    int count(PlanRow row, MealSlot meal) const {
+        return servings.at(indexOf(row)).at(indexOf(meal));
+    }
 };
 
 // The built-in plan of a calorie level; throws std::out_of_range outside 1..10.

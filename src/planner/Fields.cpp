@@ -13,15 +13,13 @@ static_assert(kUserBoxes + kProgramBoxes + 2 * kResults.size() == kFieldCount);
 
 constexpr std::string_view kBoxEnding = "TxtBx";
 
-std::string_view resultToken(Result result)
-{
+std::string_view resultToken(Result result) {
     constexpr std::array<std::string_view, kResults.size()> kTokens{"Cal", "Carb", "Protein",
                                                                     "Fat"};
     return kTokens.at(static_cast<std::size_t>(result));
 }
 
-std::string gridBoxName(char gridLetter, MealSlot column, std::string_view rowToken)
-{
+std::string gridBoxName(char gridLetter, MealSlot column, std::string_view rowToken) {
     std::string name(1, gridLetter);
     name += letter(column);
     name += rowToken;
@@ -31,8 +29,7 @@ std::string gridBoxName(char gridLetter, MealSlot column, std::string_view rowTo
 
 // Two boxes of the User grid break the naming pattern in their capitals; the rest of the program
 // addresses them by exactly these names.
-std::string userBoxName(MealSlot column, FoodGroup group)
-{
+std::string userBoxName(MealSlot column, FoodGroup group) {
     if (column == MealSlot::Total && group == FoodGroup::Bread) {
         return "UTbreadTxTbx";
     }
@@ -42,8 +39,7 @@ std::string userBoxName(MealSlot column, FoodGroup group)
     return gridBoxName('U', column, token(group));
 }
 
-const std::array<std::string, kFieldCount>& names()
-{
+const std::array<std::string, kFieldCount>& names() {
     static const std::array<std::string, kFieldCount> table = [] {
         std::array<std::string, kFieldCount> built;
         for (MealSlot column : kColumns) {
@@ -58,8 +54,8 @@ const std::array<std::string, kFieldCount>& names()
         for (Grid grid : {Grid::User, Grid::Program}) {
             for (Result result : kResults) {
                 built.at(Field::result(grid, result).index()) =
-                    std::string(grid == Grid::User ? "U" : "P") +
-                    std::string(resultToken(result)) + std::string(kBoxEnding);
+                    std::string(grid == Grid::User ? "U" : "P") + std::string(resultToken(result)) +
+                    std::string(kBoxEnding);
             }
         }
         return built;
@@ -69,37 +65,32 @@ const std::array<std::string, kFieldCount>& names()
 
 } // namespace
 
-Field Field::user(MealSlot column, FoodGroup group)
-{
+Field Field::user(MealSlot column, FoodGroup group) {
     return Field(indexOf(column) * kFoodGroups.size() + indexOf(group));
 }
 
-Field Field::program(MealSlot column, PlanRow row)
-{
+Field Field::program(MealSlot column, PlanRow row) {
     return Field(kUserBoxes + indexOf(column) * kPlanRows.size() + indexOf(row));
 }
 
-Field Field::result(Grid grid, Result result)
-{
+Field Field::result(Grid grid, Result result) {
     const std::size_t gridOffset = grid == Grid::User ? 0 : kResults.size();
     return Field(kUserBoxes + kProgramBoxes + gridOffset + static_cast<std::size_t>(result));
 }
 
-std::string_view Field::name() const
-{
+std::string_view Field::name() const {
     return names().at(index_);
 }
 
-const std::array<Field, kFieldCount>& allFields()
-{
+const std::array<Field, kFieldCount>& allFields() {
     static const auto fields = []<std::size_t... I>(std::index_sequence<I...>) {
         return std::array<Field, kFieldCount>{Field(I)...};
-    }(std::make_index_sequence<kFieldCount>{});
+    }
+    (std::make_index_sequence<kFieldCount>{});
     return fields;
 }
 
-Field fieldNamed(std::string_view name)
-{
+Field fieldNamed(std::string_view name) {
     for (const Field& field : allFields()) {
         if (field.name() == name) {
             return field;

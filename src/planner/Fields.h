@@ -38,9 +38,7 @@ public:
 
 private:
     explicit constexpr Field(std::size_t index)
-        : index_(index)
-    {
-    }
+        : index_(index) {}
     friend const std::array<Field, 88>& allFields();
 
     std::size_t index_;

@@ -17,8 +17,7 @@ const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kSilver(192, 192, 192);
 
-QFont windowFont()
-{
+QFont windowFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(9.75);
     // Set explicitly so that a control inside a bold frame does not inherit the bold.
@@ -27,8 +26,7 @@ QFont windowFont()
     return font;
 }
 
-QFont arialBold()
-{
+QFont arialBold() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);
     font.setBold(true);
@@ -36,8 +34,7 @@ QFont arialBold()
     return font;
 }
 
-void setTextColour(QWidget* widget, const QColor& colour)
-{
+void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
@@ -45,8 +42,7 @@ void setTextColour(QWidget* widget, const QColor& colour)
 
 // Display boxes take no input, but their figures are what the user reads: keep the text dark
 // rather than the faint grey of a disabled box.
-void makeDisplayOnly(QLineEdit* box)
-{
+void makeDisplayOnly(QLineEdit* box) {
     box->setEnabled(false);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text, kBlack);
@@ -55,8 +51,7 @@ void makeDisplayOnly(QLineEdit* box)
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
                  const QFont& font, std::optional<QColor> colour = std::nullopt,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
@@ -68,9 +63,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRec
     return label;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       QRect geometry)
-{
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -85,8 +78,7 @@ constexpr int kBoxWidth = 375;
 constexpr int kBoxHeight = 360;
 constexpr int kFirstRowTop = 300;
 
-constexpr int rowTop(std::size_t row)
-{
+constexpr int rowTop(std::size_t row) {
     return kFirstRowTop + kBoxHeight * static_cast<int>(row);
 }
 
@@ -127,16 +119,14 @@ struct ResultArea {
     std::array<ResultControl, kResults.size()> controls;
 };
 
-const ResultArea& resultArea(Grid grid)
-{
+const ResultArea& resultArea(Grid grid) {
     static const ResultArea user{
         "UPercentLBL",
         twipsRect(7260, 1440, 1755, 255),
         {{
             {"UCalorieLbl", "Calories", twipsRect(7200, 960, 795, 255),
              twipsRect(8100, 900, 915, 360)},
-            {"UCarbLbl", "Carbs", twipsRect(7500, 1860, 615, 255),
-             twipsRect(8280, 1800, 495, 375)},
+            {"UCarbLbl", "Carbs", twipsRect(7500, 1860, 615, 255), twipsRect(8280, 1800, 495, 375)},
             {"UProteinLbl", "Proteins", twipsRect(7320, 2340, 795, 255),
              twipsRect(8280, 2280, 495, 375)},
             {"UFatLbl", "Fats", twipsRect(7680, 2820, 435, 255), twipsRect(8280, 2760, 495, 375)},
@@ -148,8 +138,7 @@ const ResultArea& resultArea(Grid grid)
         {{
             {"PCalorieLbl", "Calories", twipsRect(7140, 300, 795, 255),
              twipsRect(8040, 240, 915, 360)},
-            {"PCarbLbl", "Carbs", twipsRect(7500, 1260, 615, 255),
-             twipsRect(8280, 1200, 495, 375)},
+            {"PCarbLbl", "Carbs", twipsRect(7500, 1260, 615, 255), twipsRect(8280, 1200, 495, 375)},
             {"PProteinLbl", "Proteins", twipsRect(7320, 1740, 795, 255),
              twipsRect(8280, 1680, 495, 375)},
             {"PFatLbl", "Fats", twipsRect(7680, 2220, 435, 255), twipsRect(8280, 2160, 495, 375)},
@@ -158,8 +147,7 @@ const ResultArea& resultArea(Grid grid)
     return grid == Grid::User ? user : program;
 }
 
-QString gridName(Grid grid)
-{
+QString gridName(Grid grid) {
     return grid == Grid::User ? QStringLiteral("User") : QStringLiteral("Program");
 }
 
@@ -167,8 +155,7 @@ QString gridName(Grid grid)
 
 MealsWindow::MealsWindow(Dialogs& dialogs, QWidget* parent)
     : FormWindow(parent, Qt::Window)
-    , planner_(*this, dialogs)
-{
+    , planner_(*this, dialogs) {
     setObjectName(QStringLiteral("Meals"));
     setWindowTitle(QStringLiteral("Meal Planner"));
     setFont(windowFont());
@@ -201,8 +188,8 @@ MealsWindow::MealsWindow(Dialogs& dialogs, QWidget* parent)
     buildGrid(userFrame, Grid::User);
     buildResults(userFrame, Grid::User);
 
-    calc_ = addButton(userFrame, "UCalcBtn", QStringLiteral("Calc"),
-                      twipsRect(7020, 3480, 735, 375));
+    calc_ =
+        addButton(userFrame, "UCalcBtn", QStringLiteral("Calc"), twipsRect(7020, 3480, 735, 375));
     undo_ = addButton(userFrame, "UnDo", QStringLiteral("UnDo"), twipsRect(8460, 3480, 735, 375));
 
     buildTabOrder();
@@ -219,8 +206,7 @@ MealsWindow::MealsWindow(Dialogs& dialogs, QWidget* parent)
     });
 }
 
-void MealsWindow::buildTopControls()
-{
+void MealsWindow::buildTopControls() {
     print_ = addButton(this, "Print", QStringLiteral("Print"), twipsRect(9000, 120, 1095, 435));
     done_ = addButton(this, "Done", QStringLiteral("Done"), twipsRect(9000, 780, 1095, 435));
     addLabel(this, "Label11", QStringLiteral("Select Your Daily Calorie Intake"),
@@ -252,8 +238,7 @@ void MealsWindow::buildTopControls()
     }
 }
 
-void MealsWindow::buildCalorieStrip(QWidget* strip)
-{
+void MealsWindow::buildCalorieStrip(QWidget* strip) {
     options_ = new QButtonGroup(this);
     options_->setObjectName(QStringLiteral("OptBtn"));
     options_->setExclusive(true);
@@ -270,8 +255,7 @@ void MealsWindow::buildCalorieStrip(QWidget* strip)
     }
 }
 
-void MealsWindow::buildGrid(QGroupBox* frame, Grid grid)
-{
+void MealsWindow::buildGrid(QGroupBox* frame, Grid grid) {
     const QFont font = windowFont();
     auto addBox = [&](Field field, QRect geometry, const QString& description) {
         auto* box = new QLineEdit(frame);
@@ -293,11 +277,11 @@ void MealsWindow::buildGrid(QGroupBox* frame, Grid grid)
             addLabel(frame, label.name, caption,
                      twipsRect(label.left, rowTop(row) + 60, label.width, 255), font, kBlue);
             for (MealSlot column : kColumns) {
-                addBox(Field::user(column, group),
-                       twipsRect(kColumnLeft.at(indexOf(column)), rowTop(row), kBoxWidth,
-                                 kBoxHeight),
-                       QStringLiteral("User, %1, %2")
-                           .arg(QString::fromUtf8(columnLabel(column)), caption));
+                addBox(
+                    Field::user(column, group),
+                    twipsRect(kColumnLeft.at(indexOf(column)), rowTop(row), kBoxWidth, kBoxHeight),
+                    QStringLiteral("User, %1, %2")
+                        .arg(QString::fromUtf8(columnLabel(column)), caption));
             }
         }
         return;
@@ -319,8 +303,7 @@ void MealsWindow::buildGrid(QGroupBox* frame, Grid grid)
     }
 }
 
-void MealsWindow::buildResults(QGroupBox* frame, Grid grid)
-{
+void MealsWindow::buildResults(QGroupBox* frame, Grid grid) {
     const ResultArea& area = resultArea(grid);
     const QColor colour = grid == Grid::User ? kBlue : kBlack;
     const QFont font = windowFont();
@@ -336,23 +319,22 @@ void MealsWindow::buildResults(QGroupBox* frame, Grid grid)
         box->setGeometry(control.box);
         box->setFont(font);
         makeDisplayOnly(box);
-        box->setAccessibleName(result == Result::Calories
-                                   ? QStringLiteral("%1, Calories").arg(gridName(grid))
-                                   : QStringLiteral("%1, %2 (%3)")
-                                         .arg(gridName(grid), caption, percentCaption));
+        box->setAccessibleName(
+            result == Result::Calories
+                ? QStringLiteral("%1, Calories").arg(gridName(grid))
+                : QStringLiteral("%1, %2 (%3)").arg(gridName(grid), caption, percentCaption));
         boxes_.at(field.index()) = box;
     }
 }
 
-void MealsWindow::buildTabOrder()
-{
+void MealsWindow::buildTabOrder() {
     // Print, Done, the option group, the User grid, then UnDo and Calc.
     std::vector<QWidget*> order{print_, done_};
     for (QAbstractButton* option : options_->buttons()) {
         order.push_back(option);
     }
-    const std::array mainRows{FoodGroup::Bread,    FoodGroup::LeanMeat, FoodGroup::Vegetable,
-                              FoodGroup::Fruit,    FoodGroup::SkimMilk, FoodGroup::Fat};
+    const std::array mainRows{FoodGroup::Bread, FoodGroup::LeanMeat, FoodGroup::Vegetable,
+                              FoodGroup::Fruit, FoodGroup::SkimMilk, FoodGroup::Fat};
     for (FoodGroup group : mainRows) {
         for (MealSlot meal : kMeals) {
             order.push_back(box(Field::user(meal, group)));
@@ -375,30 +357,25 @@ void MealsWindow::buildTabOrder()
     print_->setFocus();
 }
 
-std::string MealsWindow::text(Field field) const
-{
+std::string MealsWindow::text(Field field) const {
     return box(field)->text().toStdString();
 }
 
-void MealsWindow::setText(Field field, std::string_view text)
-{
+void MealsWindow::setText(Field field, std::string_view text) {
     box(field)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-bool MealsWindow::isOptionOn(int index) const
-{
+bool MealsWindow::isOptionOn(int index) const {
     const QAbstractButton* option = options_->button(index);
     return option != nullptr && option->isChecked();
 }
 
-void MealsWindow::formLoad()
-{
+void MealsWindow::formLoad() {
     QtWindowPlacement placement(*this);
     planner_.Form_Load(placement);
 }
 
-void MealsWindow::closeEvent(QCloseEvent* event)
-{
+void MealsWindow::closeEvent(QCloseEvent* event) {
     // Yes ends the program inside Done_Click; returning means the user answered No.
     planner_.Done_Click();
     event->ignore();

@@ -10,8 +10,7 @@ namespace corvanta {
 class MemoryFieldModel : public FieldModel {
 public:
     std::string text(Field field) const override { return texts_.at(field.index()); }
-    void setText(Field field, std::string_view text) override
-    {
+    void setText(Field field, std::string_view text) override {
         texts_.at(field.index()) = std::string(text);
     }
 

@@ -33,8 +33,7 @@ struct PlanTotals {
 
 } // namespace
 
-void Planner::loadPlan(int level)
-{
+void Planner::loadPlan(int level) {
     const ServingPlan& plan = servingPlan(level);
     PlanTotals totals;
 
@@ -78,8 +77,7 @@ void Planner::loadPlan(int level)
     }
 }
 
-void Planner::dayTotal(FoodGroup group)
-{
+void Planner::dayTotal(FoodGroup group) {
     // Four 16-bit counts may leave the 16-bit range together; the sum is held wider.
     std::int32_t sum = 0;
     for (MealSlot meal : kMeals) {
@@ -88,22 +86,19 @@ void Planner::dayTotal(FoodGroup group)
     fields_.setText(Field::user(MealSlot::Total, group), std::to_string(sum));
 }
 
-void Planner::Form_Load(WindowPlacement& window)
-{
+void Planner::Form_Load(WindowPlacement& window) {
     ErrorTrap trap(dialogs_, "Sub Form_Load()");
     trap.step([&] { centreOnScreen(window); });
     trap.step([&] { fields_.setCalorieSelected(0); });
 }
 
-void Planner::OptBtn_Click(int index)
-{
+void Planner::OptBtn_Click(int index) {
     ErrorTrap trap(dialogs_, "Sub OptBtn_Click(index As Integer)");
     trap.step([&] { fields_.setCalorieSelected(-1); });
     trap.step([&] { loadPlanOfOption(index); });
 }
 
-void Planner::UnDo_Click()
-{
+void Planner::UnDo_Click() {
     ErrorTrap trap(dialogs_, "Sub UnDo_Click()");
     if (!levelChosenOrRefuse(fields_, dialogs_, kChooseLevelFirst)) {
         return;
@@ -116,8 +111,7 @@ void Planner::UnDo_Click()
     }
 }
 
-void Planner::UCalcBtn_Click()
-{
+void Planner::UCalcBtn_Click() {
     ErrorTrap trap(dialogs_, "Sub UCalcBtn_Click()");
     if (!levelChosenOrRefuse(fields_, dialogs_, kChooseLevelFirst)) {
         return;
@@ -149,12 +143,13 @@ void Planner::UCalcBtn_Click()
         {Result::Fat, energy.fatDecikcal},
     }};
     for (const auto& [result, decikcal] : shares) {
-        trap.step([&] { fields_.setText(Field::result(Grid::User, result), shareText(decikcal, energy.kcal)); });
+        trap.step([&] {
+            fields_.setText(Field::result(Grid::User, result), shareText(decikcal, energy.kcal));
+        });
     }
 }
 
-void Planner::Done_Click()
-{
+void Planner::Done_Click() {
     dialogs_.beep();
     const Answer answer =
         dialogs_.show({.text = std::string(kExitQuestion), .buttons = Buttons::YesNo});
@@ -163,16 +158,14 @@ void Planner::Done_Click()
     }
 }
 
-void Planner::loadPlanOfOption(int index)
-{
+void Planner::loadPlanOfOption(int index) {
     if (index < kFirstLevel || index > kLastLevel) {
         throw std::out_of_range("no option button " + std::to_string(index));
     }
     (this->*kPlanOperations.at(static_cast<std::size_t>(index - kFirstLevel)))();
 }
 
-bool levelChosenOrRefuse(const FieldModel& fields, Dialogs& dialogs, std::string_view refusal)
-{
+bool levelChosenOrRefuse(const FieldModel& fields, Dialogs& dialogs, std::string_view refusal) {
     if (fields.calorieSelected() != 0) {
         return true;
     }

@@ -17,9 +17,7 @@ class Planner {
 public:
     Planner(FieldModel& fields, Dialogs& dialogs)
         : fields_(fields)
-        , dialogs_(dialogs)
-    {
-    }
+        , dialogs_(dialogs) {}
 
     // Loads the built-in plan of a calorie level into both grids, writes their day totals, the
     // stored summary into the Program result boxes and a single space into each User result box.

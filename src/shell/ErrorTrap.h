@@ -19,14 +19,10 @@ class ErrorTrap {
 public:
     ErrorTrap(Dialogs& dialogs, std::string_view signature)
         : dialogs_(dialogs)
-        , signature_(signature)
-    {
-    }
+        , signature_(signature) {}
 
     // Runs one step; returns whether it completed.
-    template <typename Step>
-    bool step(Step&& body)
-    {
+    template <typename Step> bool step(Step&& body) {
         try {
             std::forward<Step>(body)();
             return true;
@@ -39,8 +35,7 @@ public:
     }
 
 private:
-    void report(const Failure& failure)
-    {
+    void report(const Failure& failure) {
         if (failure.number() > 0) {
             ErrorReport(dialogs_, signature_, failure);
         }

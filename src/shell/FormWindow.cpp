@@ -4,8 +4,7 @@
 
 namespace corvanta {
 
-void FormWindow::showForm()
-{
+void FormWindow::showForm() {
     if (loadState_ == LoadState::NotLoaded) {
         loadState_ = LoadState::Loading;
         formLoad();
@@ -16,13 +15,11 @@ void FormWindow::showForm()
     activateWindow();
 }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
+QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-void installFontSubstitutes()
-{
+void installFontSubstitutes() {
     // Arial and Times New Roman map to the Liberation faces through fontconfig already; the
     // narrow sans face of the planner window needs saying.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

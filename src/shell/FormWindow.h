@@ -26,8 +26,7 @@ private:
 };
 
 // Geometry is laid out in twips: 15 twips to a logical pixel.
-constexpr int twips(int value)
-{
+constexpr int twips(int value) {
     return value / 15;
 }
 

@@ -4,28 +4,53 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 
 namespace corvanta {
 namespace {
 
-QMessageBox::Icon toQt(Icon icon)
-{
+QMessageBox::Icon toQt(Icon icon) {
     return icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+}
+
+// The error report separates its lines by a line feed followed by a carriage return, which a
+// label would show as two breaks each. The box keeps the exact text (it is what text() returns)
+// in its own label, hidden, and shows the same lines with one break each in a label in its place.
+void showOneBreakPerLine(QMessageBox& box) {
+    auto* exact = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (exact == nullptr || box.layout() == nullptr) {
+        return;
+    }
+    QString lines = box.text();
+    lines.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    auto* shown = new QLabel(lines, &box);
+    shown->setObjectName(QStringLiteral("corvanta_msgbox_lines"));
+    shown->setTextFormat(Qt::PlainText);
+    shown->setTextInteractionFlags(exact->textInteractionFlags());
+    shown->setAlignment(exact->alignment());
+    if (QLayoutItem* replaced = box.layout()->replaceWidget(exact, shown)) {
+        delete replaced;
+        exact->hide();
+    } else {
+        delete shown;
+    }
 }
 
 } // namespace
 
-Answer QtDialogs::show(const Message& message)
-{
+Answer QtDialogs::show(const Message& message) {
     QMessageBox box(toQt(message.icon), QString::fromStdString(message.caption),
                     QString::fromStdString(message.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (message.text.find("\n\r") != std::string::npos) {
+        showOneBreakPerLine(box);
+    }
     QMessageBox::StandardButton first = QMessageBox::Ok;
     switch (message.buttons) {
     case Buttons::Ok:
@@ -56,13 +81,11 @@ Answer QtDialogs::show(const Message& message)
     }
 }
 
-void QtDialogs::beep()
-{
+void QtDialogs::beep() {
     QApplication::beep();
 }
 
-void QtDialogs::endProgram()
-{
+void QtDialogs::endProgram() {
     // Every window closes and the process ends at once: no further handler runs.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
@@ -71,13 +94,11 @@ void QtDialogs::endProgram()
     std::_Exit(EXIT_SUCCESS);
 }
 
-std::string QtDialogs::programBaseName() const
-{
+std::string QtDialogs::programBaseName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
 
-ProgramVersion QtDialogs::programVersion() const
-{
+ProgramVersion QtDialogs::programVersion() const {
     return kProgramVersion;
 }
 

@@ -10,9 +10,7 @@ namespace corvanta {
 class QtWindowPlacement : public WindowPlacement {
 public:
     explicit QtWindowPlacement(QWidget& window)
-        : window_(window)
-    {
-    }
+        : window_(window) {}
 
     double outerWidth() const override;
     double outerHeight() const override;

@@ -17,8 +17,7 @@ public:
 
 // Centres the window on the screen, halving in floating point. A window larger than the screen
 // gets a negative edge; nothing clamps it.
-inline void centreOnScreen(WindowPlacement& window)
-{
+inline void centreOnScreen(WindowPlacement& window) {
     window.moveTo((window.screenWidth() - window.outerWidth()) / 2,
                   (window.screenHeight() - window.outerHeight()) / 2);
 }

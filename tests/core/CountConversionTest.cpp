@@ -1,8 +1,8 @@
 #include "core/CountConversion.h"
+
 #include "core/Failure.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -15,15 +15,13 @@ struct ConversionCase {
     std::optional<int> count;
 };
 
-void PrintTo(const ConversionCase& c, std::ostream* os)
-{
+void PrintTo(const ConversionCase& c, std::ostream* os) {
     *os << c.name;
 }
 
 class CountConversionTest : public ::testing::TestWithParam<ConversionCase> {};
 
-TEST_P(CountConversionTest, ConvertsOrRefuses)
-{
+TEST_P(CountConversionTest, ConvertsOrRefuses) {
     const ConversionCase& c = GetParam();
     const auto parsed = parseCount(c.text);
     if (c.count) {
@@ -89,7 +87,11 @@ const ConversionCase kCases[] = {
     {"below range", "-32769", std::nullopt},
     {"below range by rounding", "-32768.6", std::nullopt},
     {"huge", "99999999999999999999999999999", std::nullopt},
-    {"embedded nul", std::string("1\0" "2", 3), std::nullopt},
+    {"embedded nul",
+     std::string("1\0"
+                 "2",
+                 3),
+     std::nullopt},
     {"non-ascii digit", "\xd9\xa3", std::nullopt},
     {"newline", "1\n", std::nullopt},
 };

@@ -1,26 +1,25 @@
-#include "core/Failure.h"
 #include "core/NutrientCalculation.h"
 
-#include <gtest/gtest.h>
+#include "core/Failure.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 
 namespace corvanta {
 namespace {
 
-GroupCounts countsOf(const std::map<FoodGroup, int>& servings)
-{
+GroupCounts countsOf(const std::map<FoodGroup, int>& servings) {
     GroupCounts counts;
     for (FoodGroup group : kFoodGroups) {
         const auto it = servings.find(group);
-        counts.at(indexOf(group)) = static_cast<std::int16_t>(it == servings.end() ? 0 : it->second);
+        counts.at(indexOf(group)) =
+            static_cast<std::int16_t>(it == servings.end() ? 0 : it->second);
     }
     return counts;
 }
 
-TEST(DayEnergyTest, LevelOnePlanMatchesTheWorkedExample)
-{
+TEST(DayEnergyTest, LevelOnePlanMatchesTheWorkedExample) {
     const DayEnergy energy = dayEnergy(countsOf({{FoodGroup::Bread, 5},
                                                  {FoodGroup::LeanMeat, 5},
                                                  {FoodGroup::Vegetable, 2},
@@ -33,8 +32,7 @@ TEST(DayEnergyTest, LevelOnePlanMatchesTheWorkedExample)
     EXPECT_EQ(energy.fatDecikcal, 2772);
 }
 
-TEST(DayEnergyTest, EmptyCountsAddNothing)
-{
+TEST(DayEnergyTest, EmptyCountsAddNothing) {
     GroupCounts counts;
     counts.at(indexOf(FoodGroup::Fruit)) = 1;
     const DayEnergy energy = dayEnergy(counts);
@@ -43,8 +41,7 @@ TEST(DayEnergyTest, EmptyCountsAddNothing)
     EXPECT_EQ(energy.proteinDecikcal, 0);
 }
 
-TEST(DayEnergyTest, ExtremeCountsDoNotOverflow)
-{
+TEST(DayEnergyTest, ExtremeCountsDoNotOverflow) {
     GroupCounts counts;
     counts.fill(std::int16_t{32767});
     EXPECT_EQ(dayEnergy(counts).kcal, 32767LL * 800);
@@ -59,8 +56,7 @@ struct ShareCase {
     const char* text;
 };
 
-TEST(ShareTextTest, RoundsHalvesAwayFromZeroAndWritesZeroAsEmpty)
-{
+TEST(ShareTextTest, RoundsHalvesAwayFromZeroAndWritesZeroAsEmpty) {
     const ShareCase cases[] = {
         {"level 1 carbohydrate 54.74", 6760, 1235, "55"},
         {"level 1 protein 22.67", 2800, 1235, "23"},
@@ -81,8 +77,7 @@ TEST(ShareTextTest, RoundsHalvesAwayFromZeroAndWritesZeroAsEmpty)
     }
 }
 
-TEST(ShareTextTest, ADayWithoutCaloriesIsADivisionByZero)
-{
+TEST(ShareTextTest, ADayWithoutCaloriesIsADivisionByZero) {
     try {
         shareText(100, 0);
         FAIL() << "no failure";

@@ -4,7 +4,6 @@
 #include "core/ServingPlans.h"
 
 #include <gtest/gtest.h>
-
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -12,8 +11,7 @@
 namespace corvanta {
 namespace {
 
-TEST(FoodGroupTest, GroupsComeInTheFixedOrderWithTheirNames)
-{
+TEST(FoodGroupTest, GroupsComeInTheFixedOrderWithTheirNames) {
     struct Row {
         const char* token;
         const char* userLabel;
@@ -36,8 +34,7 @@ TEST(FoodGroupTest, GroupsComeInTheFixedOrderWithTheirNames)
     }
 }
 
-TEST(MealSlotTest, ColumnsHaveTheirLettersAndHeadings)
-{
+TEST(MealSlotTest, ColumnsHaveTheirLettersAndHeadings) {
     const std::string letters = "ANPST";
     const char* headings[] = {"Breakfast", "Lunch", "Dinner", "Snack", "Total"};
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
@@ -47,8 +44,7 @@ TEST(MealSlotTest, ColumnsHaveTheirLettersAndHeadings)
     EXPECT_EQ(kMeals.size(), 4U);
 }
 
-TEST(ServingNutrientsTest, OneServingOfEveryGroupIs800Kcal)
-{
+TEST(ServingNutrientsTest, OneServingOfEveryGroupIs800Kcal) {
     int kcal = 0;
     for (FoodGroup group : kFoodGroups) {
         kcal += servingNutrients(group).kcal;
@@ -56,8 +52,7 @@ TEST(ServingNutrientsTest, OneServingOfEveryGroupIs800Kcal)
     EXPECT_EQ(kcal, 800);
 }
 
-TEST(ServingNutrientsTest, BreadGramsGive79Point2KcalAgainst80InTheKcalColumn)
-{
+TEST(ServingNutrientsTest, BreadGramsGive79Point2KcalAgainst80InTheKcalColumn) {
     const ServingNutrients& bread = servingNutrients(FoodGroup::Bread);
     EXPECT_DOUBLE_EQ(bread.carbGrams() * kCarbKcalPerGram, 60.0);
     EXPECT_DOUBLE_EQ(bread.proteinGrams() * kProteinKcalPerGram, 12.0);
@@ -66,16 +61,15 @@ TEST(ServingNutrientsTest, BreadGramsGive79Point2KcalAgainst80InTheKcalColumn)
     EXPECT_DOUBLE_EQ(servingNutrients(FoodGroup::SkimMilk).fatGrams(), 0.9);
 }
 
-TEST(ServingNutrientsTest, GroupsHoldOnlyTheirNutrients)
-{
+TEST(ServingNutrientsTest, GroupsHoldOnlyTheirNutrients) {
     struct Row {
         FoodGroup group;
         bool carb, protein, fat;
     };
     const Row rows[] = {
-        {FoodGroup::Fruit, true, false, false},         {FoodGroup::Fat, false, false, true},
-        {FoodGroup::Vegetable, true, true, false},      {FoodGroup::LeanMeat, false, true, true},
-        {FoodGroup::MediumFatMeat, false, true, true},  {FoodGroup::HighFatMeat, false, true, true},
+        {FoodGroup::Fruit, true, false, false},        {FoodGroup::Fat, false, false, true},
+        {FoodGroup::Vegetable, true, true, false},     {FoodGroup::LeanMeat, false, true, true},
+        {FoodGroup::MediumFatMeat, false, true, true}, {FoodGroup::HighFatMeat, false, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(token(row.group)));
@@ -86,8 +80,7 @@ TEST(ServingNutrientsTest, GroupsHoldOnlyTheirNutrients)
     }
 }
 
-TEST(ServingPlansTest, StoredCaloriesFollowTheKcalColumnAndSharesAddUpTo100)
-{
+TEST(ServingPlansTest, StoredCaloriesFollowTheKcalColumnAndSharesAddUpTo100) {
     for (int level = kFirstLevel; level <= kLastLevel; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         const ServingPlan& plan = servingPlan(level);
@@ -98,14 +91,12 @@ TEST(ServingPlansTest, StoredCaloriesFollowTheKcalColumnAndSharesAddUpTo100)
             }
         }
         EXPECT_EQ(plan.summary.kcal, kcal);
-        EXPECT_EQ(plan.summary.carbPercent + plan.summary.proteinPercent +
-                      plan.summary.fatPercent,
+        EXPECT_EQ(plan.summary.carbPercent + plan.summary.proteinPercent + plan.summary.fatPercent,
                   100);
     }
 }
 
-TEST(ServingPlansTest, LevelsOutsideOneToTenDoNotExist)
-{
+TEST(ServingPlansTest, LevelsOutsideOneToTenDoNotExist) {
     EXPECT_THROW(servingPlan(0), std::out_of_range);
     EXPECT_THROW(servingPlan(11), std::out_of_range);
     EXPECT_EQ(dailyTargetKcal(1), 1200);

@@ -1,7 +1,6 @@
 #include "planner/Fields.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -9,8 +8,7 @@
 namespace corvanta {
 namespace {
 
-TEST(FieldsTest, EveryBoxHasItsOwnName)
-{
+TEST(FieldsTest, EveryBoxHasItsOwnName) {
     std::set<std::string> names;
     for (const Field& field : allFields()) {
         names.emplace(field.name());
@@ -19,8 +17,7 @@ TEST(FieldsTest, EveryBoxHasItsOwnName)
     EXPECT_EQ(names.size(), kFieldCount);
 }
 
-TEST(FieldsTest, NamesFollowGridColumnAndRow)
-{
+TEST(FieldsTest, NamesFollowGridColumnAndRow) {
     EXPECT_EQ(Field::user(MealSlot::Breakfast, FoodGroup::Bread).name(), "UAbreadTxtBx");
     EXPECT_EQ(Field::user(MealSlot::Snack, FoodGroup::SkimMilk).name(), "USSmilkTxtBx");
     EXPECT_EQ(Field::user(MealSlot::Total, FoodGroup::LeanMeat).name(), "UTLmeatTxtBx");
@@ -34,8 +31,7 @@ TEST(FieldsTest, NamesFollowGridColumnAndRow)
     EXPECT_EQ(Field::result(Grid::User, Result::Fat).name(), "UFatTxtBx");
 }
 
-TEST(FieldsTest, TheTwoIrregularNamesExistAndTheirRegularSpellingsDoNot)
-{
+TEST(FieldsTest, TheTwoIrregularNamesExistAndTheirRegularSpellingsDoNot) {
     EXPECT_EQ(Field::user(MealSlot::Total, FoodGroup::Bread).name(), "UTbreadTxTbx");
     EXPECT_EQ(Field::user(MealSlot::Lunch, FoodGroup::LeanMeat).name(), "UNLmeatTxTBx");
     EXPECT_THROW(fieldNamed("UTbreadTxtBx"), std::invalid_argument);

@@ -3,7 +3,6 @@
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,30 +19,39 @@ struct LevelTable {
 };
 
 const LevelTable kTables[] = {
-    {1, {"2 2 1 0 5", "0 3 2 0 5", "0 1 1 0 2", "1 1 1 1 4", "1 0 0 1 2", "1 1 0 0 2"},
+    {1,
+     {"2 2 1 0 5", "0 3 2 0 5", "0 1 1 0 2", "1 1 1 1 4", "1 0 0 1 2", "1 1 0 0 2"},
      {"1235", "55", "23", "22"}},
-    {2, {"2 2 2 0 6", "0 3 2 0 5", "0 1 2 0 3", "1 1 1 1 4", "1 0 0 1 2", "1 1 1 0 3"},
+    {2,
+     {"2 2 2 0 6", "0 3 2 0 5", "0 1 2 0 3", "1 1 1 1 4", "1 0 0 1 2", "1 1 1 0 3"},
      {"1385", "55", "22", "23"}},
-    {3, {"2 2 2 1 7", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 1 5", "1 0 0 1 2", "1 1 1 0 3"},
+    {3,
+     {"2 2 2 1 7", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 1 5", "1 0 0 1 2", "1 1 1 0 3"},
      {"1580", "55", "22", "23"}},
-    {4, {"2 2 3 1 8", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 1 5", "1 1 0 1 3", "1 2 1 0 4"},
+    {4,
+     {"2 2 3 1 8", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 1 5", "1 1 0 1 3", "1 2 1 0 4"},
      {"1795", "55", "21", "24"}},
-    {5, {"3 3 3 1 10", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 2 6", "1 1 0 1 3", "1 2 1 0 4"},
+    {5,
+     {"3 3 3 1 10", "0 3 3 0 6", "0 1 2 0 3", "2 1 1 2 6", "1 1 0 1 3", "1 2 1 0 4"},
      {"2015", "58", "20", "22"}},
-    {6, {"3 3 4 2 12", "0 3 3 0 6", "0 1 2 0 3", "2 2 1 2 7", "1 1 0 1 3", "1 2 1 0 4"},
+    {6,
+     {"3 3 4 2 12", "0 3 3 0 6", "0 1 2 0 3", "2 2 1 2 7", "1 1 0 1 3", "1 2 1 0 4"},
      {"2235", "60", "20", "20"}},
-    {7, {"3 3 4 2 12", "0 3 3 0 6", "0 1 2 0 3", "2 2 1 2 7", "2 1 0 1 4", "2 2 2 0 6"},
+    {7,
+     {"3 3 4 2 12", "0 3 3 0 6", "0 1 2 0 3", "2 2 1 2 7", "2 1 0 1 4", "2 2 2 0 6"},
      {"2415", "58", "19", "23"}},
-    {8, {"4 3 4 2 13", "0 4 3 0 7", "0 2 3 0 5", "2 2 1 2 7", "2 1 0 1 4", "2 2 2 0 6"},
+    {8,
+     {"4 3 4 2 13", "0 4 3 0 7", "0 2 3 0 5", "2 2 1 2 7", "2 1 0 1 4", "2 2 2 0 6"},
      {"2600", "57", "20", "23"}},
-    {9, {"4 3 4 2 13", "1 4 3 0 8", "0 2 3 0 5", "2 2 1 2 7", "2 2 1 1 6", "2 2 2 0 6"},
+    {9,
+     {"4 3 4 2 13", "1 4 3 0 8", "0 2 3 0 5", "2 2 1 2 7", "2 2 1 1 6", "2 2 2 0 6"},
      {"2835", "56", "22", "22"}},
-    {10, {"4 4 4 2 14", "1 4 3 0 8", "0 3 4 0 7", "2 2 1 2 7", "2 2 1 1 6", "2 3 2 0 7"},
+    {10,
+     {"4 4 4 2 14", "1 4 3 0 8", "0 3 4 0 7", "2 2 1 2 7", "2 2 1 1 6", "2 3 2 0 7"},
      {"3010", "56", "21", "23"}},
 };
 
-std::vector<std::string> words(const char* line)
-{
+std::vector<std::string> words(const char* line) {
     std::istringstream in(line);
     std::vector<std::string> out;
     for (std::string word; in >> word;) {
@@ -53,8 +61,7 @@ std::vector<std::string> words(const char* line)
 }
 
 // What every box should read after the level's plan is loaded, by box name.
-std::map<std::string, std::string> expectedBoxes(const LevelTable& table)
-{
+std::map<std::string, std::string> expectedBoxes(const LevelTable& table) {
     // Program row token, User token receiving the count, User tokens receiving "0".
     struct Mapping {
         const char* program;
@@ -62,12 +69,8 @@ std::map<std::string, std::string> expectedBoxes(const LevelTable& table)
         std::vector<const char*> zeroed;
     };
     const Mapping mapping[] = {
-        {"bread", "bread", {}},
-        {"meat", "Lmeat", {"Mmeat", "Hmeat"}},
-        {"veg", "veg", {}},
-        {"fruit", "fruit", {}},
-        {"milk", "Smilk", {"Lmilk", "Wmilk"}},
-        {"fat", "fat", {}},
+        {"bread", "bread", {}}, {"meat", "Lmeat", {"Mmeat", "Hmeat"}}, {"veg", "veg", {}},
+        {"fruit", "fruit", {}}, {"milk", "Smilk", {"Lmilk", "Wmilk"}}, {"fat", "fat", {}},
     };
     const std::string columns = "ANPST";
     std::map<std::string, std::string> boxes;
@@ -94,8 +97,7 @@ std::map<std::string, std::string> expectedBoxes(const LevelTable& table)
     return boxes;
 }
 
-std::vector<std::string> allTexts(const FieldModel& model)
-{
+std::vector<std::string> allTexts(const FieldModel& model) {
     std::vector<std::string> texts;
     for (const Field& field : allFields()) {
         texts.push_back(model.text(field));
@@ -110,8 +112,7 @@ protected:
     Planner planner{model, dialogs};
 };
 
-TEST_P(PlanLoaderTest, WritesEveryBoxAsThePlanTablesSay)
-{
+TEST_P(PlanLoaderTest, WritesEveryBoxAsThePlanTablesSay) {
     const LevelTable& table = GetParam();
     planner.loadPlan(table.level);
 
@@ -124,8 +125,7 @@ TEST_P(PlanLoaderTest, WritesEveryBoxAsThePlanTablesSay)
     EXPECT_TRUE(dialogs.events.empty());
 }
 
-TEST_P(PlanLoaderTest, LoadingAfterAnyLevelLeavesIdenticalContents)
-{
+TEST_P(PlanLoaderTest, LoadingAfterAnyLevelLeavesIdenticalContents) {
     const int level = GetParam().level;
     planner.loadPlan(level);
     const auto fresh = allTexts(model);
@@ -141,15 +141,15 @@ TEST_P(PlanLoaderTest, LoadingAfterAnyLevelLeavesIdenticalContents)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLevels, PlanLoaderTest, ::testing::ValuesIn(kTables),
-                         [](const auto& info) { return "level" + std::to_string(info.param.level); });
+                         [](const auto& info) {
+                             return "level" + std::to_string(info.param.level);
+                         });
 
-TEST(PlanLoaderOperationsTest, OneToTenLoadTheirOwnLevels)
-{
+TEST(PlanLoaderOperationsTest, OneToTenLoadTheirOwnLevels) {
     using Operation = void (Planner::*)();
-    const Operation operations[] = {&Planner::one, &Planner::two,   &Planner::three,
-                                    &Planner::four, &Planner::five, &Planner::six,
-                                    &Planner::seven, &Planner::eight, &Planner::nine,
-                                    &Planner::ten};
+    const Operation operations[] = {&Planner::one,  &Planner::two, &Planner::three, &Planner::four,
+                                    &Planner::five, &Planner::six, &Planner::seven, &Planner::eight,
+                                    &Planner::nine, &Planner::ten};
     MemoryFieldModel model;
     testing::ScriptedDialogs dialogs;
     Planner planner(model, dialogs);
@@ -164,15 +164,13 @@ TEST(PlanLoaderOperationsTest, OneToTenLoadTheirOwnLevels)
 class RecordingModel : public MemoryFieldModel {
 public:
     std::vector<std::string> writes;
-    void setText(Field field, std::string_view text) override
-    {
+    void setText(Field field, std::string_view text) override {
         writes.emplace_back(field.name());
         MemoryFieldModel::setText(field, text);
     }
 };
 
-TEST(PlanLoaderOrderTest, WritesMealsThenDayTotalsThenSummaryInOrder)
-{
+TEST(PlanLoaderOrderTest, WritesMealsThenDayTotalsThenSummaryInOrder) {
     RecordingModel model;
     testing::ScriptedDialogs dialogs;
     Planner(model, dialogs).loadPlan(4);

@@ -1,10 +1,10 @@
-#include "core/Failure.h"
 #include "shell/ErrorReport.h"
+
+#include "core/Failure.h"
 #include "shell/ErrorTrap.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 #include <string>
 
@@ -14,18 +14,16 @@ namespace {
 using testing::ProgramEnded;
 using testing::ScriptedDialogs;
 
-TEST(ErrorReportTextTest, FourLinesSeparatedByLineFeedCarriageReturn)
-{
-    const std::string text = errorReportText(1001, "Sub UCalcBtn_Click()", 0, "Corvanta",
-                                             {1, 0, 0}, "Not a number");
+TEST(ErrorReportTextTest, FourLinesSeparatedByLineFeedCarriageReturn) {
+    const std::string text =
+        errorReportText(1001, "Sub UCalcBtn_Click()", 0, "Corvanta", {1, 0, 0}, "Not a number");
     EXPECT_EQ(text, "Error 1001 in Sub UCalcBtn_Click() (Line = 0)\n\r"
                     "while running Corvanta.exe v1.00(Build )\n\r"
                     "Error = 'Not a number'\n\r"
                     "Select 'OK' and the program will attempt to continue running.");
 }
 
-TEST(ErrorReportTextTest, VersionNumberForms)
-{
+TEST(ErrorReportTextTest, VersionNumberForms) {
     struct Case {
         ProgramVersion version;
         const char* line2;
@@ -43,14 +41,12 @@ TEST(ErrorReportTextTest, VersionNumberForms)
     }
 }
 
-TEST(ErrorReportTextTest, NegativeNumbersKeepTheirSign)
-{
+TEST(ErrorReportTextTest, NegativeNumbersKeepTheirSign) {
     const std::string text = errorReportText(-7, "Sub F()", -1, "X", {1, 0, 0}, "d");
     EXPECT_EQ(text.substr(0, text.find('\n')), "Error -7 in Sub F() (Line = -1)");
 }
 
-TEST(ErrorReportTest, ShowsTheDialogWithOkCancelAndExclamation)
-{
+TEST(ErrorReportTest, ShowsTheDialogWithOkCancelAndExclamation) {
     ScriptedDialogs dialogs;
     ErrorReport(dialogs, "Sub Print_Click()", Failure(1003, "Printer failure: none"));
     ASSERT_EQ(dialogs.shown.size(), 1U);
@@ -64,16 +60,14 @@ TEST(ErrorReportTest, ShowsTheDialogWithOkCancelAndExclamation)
     EXPECT_FALSE(dialogs.ended);
 }
 
-TEST(ErrorReportTest, CancelEndsTheProgram)
-{
+TEST(ErrorReportTest, CancelEndsTheProgram) {
     ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Cancel};
     EXPECT_THROW(ErrorReport(dialogs, "Sub F()", Failure(1, "x")), ProgramEnded);
     EXPECT_TRUE(dialogs.ended);
 }
 
-TEST(ErrorTrapTest, EachFailingStepIsReportedOnceAndTheNextStepRuns)
-{
+TEST(ErrorTrapTest, EachFailingStepIsReportedOnceAndTheNextStepRuns) {
     ScriptedDialogs dialogs;
     std::vector<int> ran;
     ErrorTrap trap(dialogs, "Sub UCalcBtn_Click()");
@@ -95,8 +89,7 @@ TEST(ErrorTrapTest, EachFailingStepIsReportedOnceAndTheNextStepRuns)
               "Error 1002 in Sub UCalcBtn_Click() (Line = 0)");
 }
 
-TEST(ErrorTrapTest, ANegativeErrorNumberShowsNothingAndTheHandlerGoesOn)
-{
+TEST(ErrorTrapTest, ANegativeErrorNumberShowsNothingAndTheHandlerGoesOn) {
     ScriptedDialogs dialogs;
     bool next = false;
     ErrorTrap trap(dialogs, "Sub F()");
@@ -106,8 +99,7 @@ TEST(ErrorTrapTest, ANegativeErrorNumberShowsNothingAndTheHandlerGoesOn)
     EXPECT_TRUE(next);
 }
 
-TEST(ErrorTrapTest, CancelRunsNoFurtherStep)
-{
+TEST(ErrorTrapTest, CancelRunsNoFurtherStep) {
     ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Cancel};
     bool next = false;
@@ -120,8 +112,7 @@ TEST(ErrorTrapTest, CancelRunsNoFurtherStep)
     EXPECT_FALSE(next);
 }
 
-TEST(ErrorTrapTest, AnUnexpectedExceptionIsReportedToo)
-{
+TEST(ErrorTrapTest, AnUnexpectedExceptionIsReportedToo) {
     ScriptedDialogs dialogs;
     ErrorTrap trap(dialogs, "Sub F()");
     trap.step([] { throw std::out_of_range("boom"); });

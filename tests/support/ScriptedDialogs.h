@@ -25,8 +25,7 @@ public:
     int beeps = 0;
     bool ended = false;
 
-    Answer show(const Message& message) override
-    {
+    Answer show(const Message& message) override {
         shown.push_back(message);
         events.push_back("box: " + message.text);
         if (answers.empty()) {
@@ -37,14 +36,12 @@ public:
         return answer;
     }
 
-    void beep() override
-    {
+    void beep() override {
         ++beeps;
         events.emplace_back("beep");
     }
 
-    [[noreturn]] void endProgram() override
-    {
+    [[noreturn]] void endProgram() override {
         ended = true;
         throw ProgramEnded{};
     }
@@ -53,8 +50,7 @@ public:
     ProgramVersion programVersion() const override { return kProgramVersion; }
 
     // The texts of the error reports shown so far.
-    std::vector<std::string> errorReports() const
-    {
+    std::vector<std::string> errorReports() const {
         std::vector<std::string> reports;
         for (const Message& message : shown) {
             if (message.caption == "Error Message") {

@@ -1,4 +1,5 @@
 #include "planner/MealsWindow.h"
+
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"
 
@@ -9,10 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
-
+#include <cmath>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace corvanta {
@@ -23,24 +24,20 @@ protected:
     testing::ScriptedDialogs dialogs;
     std::unique_ptr<MealsWindow> window = std::make_unique<MealsWindow>(dialogs);
 
-    template <typename T>
-    T* child(const char* name) const
-    {
+    template <typename T> T* child(const char* name) const {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
 
-    void showAndActivate()
-    {
+    void showAndActivate() {
         window->showForm();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 };
 
-TEST_F(MealsWindowTest, WindowHasItsNameCaptionAndClientSize)
-{
+TEST_F(MealsWindowTest, WindowHasItsNameCaptionAndClientSize) {
     EXPECT_EQ(window->objectName(), "Meals");
     EXPECT_EQ(window->windowTitle(), "Meal Planner");
     EXPECT_EQ(window->size(), QSize(695, 558));
@@ -48,8 +45,7 @@ TEST_F(MealsWindowTest, WindowHasItsNameCaptionAndClientSize)
     EXPECT_DOUBLE_EQ(window->font().pointSizeF(), 9.75);
 }
 
-TEST_F(MealsWindowTest, ControlsHaveTheirKindsCaptionsAndPlaces)
-{
+TEST_F(MealsWindowTest, ControlsHaveTheirKindsCaptionsAndPlaces) {
     struct Case {
         const char* name;
         const char* kind;
@@ -99,8 +95,7 @@ TEST_F(MealsWindowTest, ControlsHaveTheirKindsCaptionsAndPlaces)
     }
 }
 
-TEST_F(MealsWindowTest, FontsAndColoursAreAsLaidOut)
-{
+TEST_F(MealsWindowTest, FontsAndColoursAreAsLaidOut) {
     const QFont print = child<QPushButton>("Print")->font();
     EXPECT_EQ(print.family(), "Arial");
     EXPECT_DOUBLE_EQ(print.pointSizeF(), 9.75);
@@ -117,14 +112,12 @@ TEST_F(MealsWindowTest, FontsAndColoursAreAsLaidOut)
     EXPECT_EQ(child<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(child<QLabel>("UseVLbl")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(child<QLabel>("ProVLbl")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(child<QGroupBox>("PFrame")->palette().color(QPalette::Window),
-              QColor(192, 192, 192));
+    EXPECT_EQ(child<QGroupBox>("PFrame")->palette().color(QPalette::Window), QColor(192, 192, 192));
     EXPECT_TRUE(child<QLabel>("ProVLbl")->alignment() & Qt::AlignRight);
     EXPECT_TRUE(child<QLabel>("UseVLbl")->alignment() & Qt::AlignLeft);
 }
 
-TEST_F(MealsWindowTest, EveryBoxExistsAsALineEditAndOnlyUserGridBoxesTakeInput)
-{
+TEST_F(MealsWindowTest, EveryBoxExistsAsALineEditAndOnlyUserGridBoxesTakeInput) {
     int enabled = 0;
     for (const Field& field : allFields()) {
         auto* box = child<QLineEdit>(std::string(field.name()).c_str());
@@ -140,8 +133,7 @@ TEST_F(MealsWindowTest, EveryBoxExistsAsALineEditAndOnlyUserGridBoxesTakeInput)
     EXPECT_EQ(window->findChild<QLineEdit*>("UNLmeatTxtBx"), nullptr);
 }
 
-TEST_F(MealsWindowTest, OptionButtonsFormOneGroupWithIndexesOneToTen)
-{
+TEST_F(MealsWindowTest, OptionButtonsFormOneGroupWithIndexesOneToTen) {
     auto* group = window->findChild<QButtonGroup*>("OptBtn");
     ASSERT_NE(group, nullptr);
     ASSERT_EQ(group->buttons().size(), 10);
@@ -156,8 +148,7 @@ TEST_F(MealsWindowTest, OptionButtonsFormOneGroupWithIndexesOneToTen)
     }
 }
 
-TEST_F(MealsWindowTest, SelectingOneOptionClearsTheOtherAndLoadsItsPlan)
-{
+TEST_F(MealsWindowTest, SelectingOneOptionClearsTheOtherAndLoadsItsPlan) {
     showAndActivate();
     auto* group = window->findChild<QButtonGroup*>("OptBtn");
     QTest::mouseClick(group->button(2), Qt::LeftButton);
@@ -170,8 +161,7 @@ TEST_F(MealsWindowTest, SelectingOneOptionClearsTheOtherAndLoadsItsPlan)
     EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->text(), " ");
 }
 
-TEST_F(MealsWindowTest, TabWalksTheFocusOrder)
-{
+TEST_F(MealsWindowTest, TabWalksTheFocusOrder) {
     showAndActivate();
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Print");
 
@@ -207,8 +197,7 @@ TEST_F(MealsWindowTest, TabWalksTheFocusOrder)
     }
 }
 
-TEST_F(MealsWindowTest, DisplayFieldsTakeNeitherFocusNorTyping)
-{
+TEST_F(MealsWindowTest, DisplayFieldsTakeNeitherFocusNorTyping) {
     showAndActivate();
     auto* display = child<QLineEdit>("PAbreadTxtBx");
     QTest::mouseClick(display, Qt::LeftButton);
@@ -218,8 +207,7 @@ TEST_F(MealsWindowTest, DisplayFieldsTakeNeitherFocusNorTyping)
     EXPECT_TRUE(child<QLineEdit>("UCalTxtBx")->text().isEmpty());
 }
 
-TEST_F(MealsWindowTest, TypingIntoAUserBoxChangesOnlyThatBox)
-{
+TEST_F(MealsWindowTest, TypingIntoAUserBoxChangesOnlyThatBox) {
     showAndActivate();
     auto* box = child<QLineEdit>("UNLmeatTxTBx");
     QTest::mouseClick(box, Qt::LeftButton);
@@ -228,12 +216,50 @@ TEST_F(MealsWindowTest, TypingIntoAUserBoxChangesOnlyThatBox)
     EXPECT_TRUE(child<QLineEdit>("UTLmeatTxtBx")->text().isEmpty());
 }
 
-TEST_F(MealsWindowTest, BoxesGiveScreenReadersTheirMeaning)
-{
+TEST_F(MealsWindowTest, BoxesGiveScreenReadersTheirMeaning) {
     EXPECT_EQ(child<QLineEdit>("UAbreadTxtBx")->accessibleName(), "User, Breakfast, Bread/Starch");
     EXPECT_EQ(child<QLineEdit>("PTmeatTxtBx")->accessibleName(), "Program, Total, Meat, Lean");
     EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->accessibleName(), "User, Calories");
     EXPECT_EQ(window->findChild<QButtonGroup*>("OptBtn")->button(1)->accessibleName(), "1200 kcal");
+}
+
+TEST_F(MealsWindowTest, TheLoadStepCentresTheWindowOnItsScreenOnce) {
+    window->setCalorieSelected(-1);
+    window->showForm();
+    // Before a window is first shown its frame is not known, so its outer size is its 695 x 558
+    // client area; the position is that of the frame's top-left corner.
+    const QRect screen = window->screen()->geometry();
+    EXPECT_EQ(window->pos(), QPoint(static_cast<int>(std::lround((screen.width() - 695) / 2.0)),
+                                    static_cast<int>(std::lround((screen.height() - 558) / 2.0))));
+    EXPECT_EQ(window->calorieSelected(), 0);
+
+    window->hide();
+    window->move(3, 4);
+    window->setCalorieSelected(-1);
+    window->showForm();
+    EXPECT_EQ(window->pos(), QPoint(3, 4)) << "a second show runs no second load step";
+    EXPECT_EQ(window->calorieSelected(), -1);
+}
+
+TEST_F(MealsWindowTest, ClosingTheWindowAsksTheDoneQuestion) {
+    showAndActivate();
+    dialogs.answers = {Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialogs.events,
+              (std::vector<std::string>{"beep", "box: Are you sure you want to EXIT the program"}));
+}
+
+TEST_F(MealsWindowTest, ButtonsRunTheirHandlers) {
+    showAndActivate();
+    QTest::mouseClick(child<QPushButton>("UnDo"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("UCalcBtn"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.events,
+              (std::vector<std::string>{"beep", "box: You must make a Calorie selection first",
+                                        "beep", "box: You must make a Calorie selection first"}));
+    dialogs.answers = {Answer::Yes};
+    EXPECT_THROW(QTest::mouseClick(child<QPushButton>("Done"), Qt::LeftButton),
+                 testing::ProgramEnded);
 }
 
 } // namespace
