@@ -1,5 +1,6 @@
 #include "planner/MealsWindow.h"
 
+#include "planner/MemoryFieldModel.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"
 
@@ -221,6 +222,38 @@ TEST_F(MealsWindowTest, BoxesGiveScreenReadersTheirMeaning) {
     EXPECT_EQ(child<QLineEdit>("PTmeatTxtBx")->accessibleName(), "Program, Total, Meat, Lean");
     EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->accessibleName(), "User, Calories");
     EXPECT_EQ(window->findChild<QButtonGroup*>("OptBtn")->button(1)->accessibleName(), "1200 kcal");
+}
+
+TEST_F(MealsWindowTest, CalcThroughTheWindowGivesTheSameBoxesAsTheModel) {
+    showAndActivate();
+    QTest::mouseClick(window->findChild<QButtonGroup*>("OptBtn")->button(4), Qt::LeftButton);
+    auto typeInto = [&](const char* name, const char* text) {
+        auto* box = child<QLineEdit>(name);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    };
+    typeInto("UNbreadTxtBx", "3");
+    typeInto("UPHmeatTxtBx", "1.5");
+    typeInto("USfatTxtBx", "two");
+    QTest::mouseClick(child<QPushButton>("UCalcBtn"), Qt::LeftButton);
+
+    MemoryFieldModel model;
+    testing::ScriptedDialogs modelDialogs;
+    Planner planner(model, modelDialogs);
+    model.selectOption(4);
+    planner.OptBtn_Click(4);
+    model.setText(fieldNamed("UNbreadTxtBx"), "3");
+    model.setText(fieldNamed("UPHmeatTxtBx"), "1.5");
+    model.setText(fieldNamed("USfatTxtBx"), "two");
+    planner.UCalcBtn_Click();
+
+    for (const Field& field : allFields()) {
+        EXPECT_EQ(window->text(field), model.text(field)) << field.name();
+    }
+    EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->text(), QString::number(1795 + 80 + 200));
+    EXPECT_EQ(dialogs.errorReports(), modelDialogs.errorReports());
+    EXPECT_EQ(dialogs.errorReports().size(), 1U) << "the fat row; its previous total is used";
 }
 
 TEST_F(MealsWindowTest, TheLoadStepCentresTheWindowOnItsScreenOnce) {
