@@ -13,6 +13,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev
+    poppler-utils
 )
 # A virtual display served to VNC viewers on this machine, for running without a desktop.
 headless_packages=(

@@ -153,9 +153,10 @@ QString gridName(Grid grid) {
 
 } // namespace
 
-MealsWindow::MealsWindow(Dialogs& dialogs, QWidget* parent)
+MealsWindow::MealsWindow(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent)
     : FormWindow(parent, Qt::Window)
-    , planner_(*this, dialogs) {
+    , planner_(*this, dialogs)
+    , printout_(*this, dialogs, printer) {
     setObjectName(QStringLiteral("Meals"));
     setWindowTitle(QStringLiteral("Meal Planner"));
     setFont(windowFont());
@@ -199,11 +200,7 @@ MealsWindow::MealsWindow(Dialogs& dialogs, QWidget* parent)
     connect(undo_, &QPushButton::clicked, this, [this] { planner_.UnDo_Click(); });
     connect(calc_, &QPushButton::clicked, this, [this] { planner_.UCalcBtn_Click(); });
     connect(done_, &QPushButton::clicked, this, [this] { planner_.Done_Click(); });
-    connect(print_, &QPushButton::clicked, this, [this] {
-        if (printCommand_) {
-            printCommand_();
-        }
-    });
+    connect(print_, &QPushButton::clicked, this, [this] { printout_.Print_Click(); });
 }
 
 void MealsWindow::buildTopControls() {

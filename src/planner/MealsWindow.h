@@ -2,10 +2,10 @@
 
 #include "planner/FieldModel.h"
 #include "planner/Planner.h"
+#include "print/MealPlanPrintout.h"
 #include "shell/FormWindow.h"
 
 #include <array>
-#include <functional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -15,13 +15,15 @@ class QPushButton;
 namespace corvanta {
 
 class Dialogs;
+class PrinterDevice;
 
 // The planner window: the calorie-level strip, the Program and User grids with their result
 // boxes, and the Print, Done, Calc and UnDo buttons. It is the Qt implementation of the field
-// model: each box is a QLineEdit whose objectName is the box's name.
+// model: each box is a QLineEdit whose objectName is the box's name. The sheet goes to the
+// printer device it is given.
 class MealsWindow : public FormWindow, public FieldModel {
 public:
-    explicit MealsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    MealsWindow(Dialogs& dialogs, PrinterDevice& printer, QWidget* parent = nullptr);
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
@@ -30,10 +32,8 @@ public:
     bool isOptionOn(int index) const override;
 
     Planner& planner() { return planner_; }
+    MealPlanPrintout& printout() { return printout_; }
     QLineEdit* box(Field field) const { return boxes_.at(field.index()); }
-
-    // What the Print button runs; the printout is wired in from outside the window.
-    void setPrintCommand(std::function<void()> command) { printCommand_ = std::move(command); }
 
 protected:
     void formLoad() override;
@@ -48,7 +48,7 @@ private:
     void buildTabOrder();
 
     Planner planner_;
-    std::function<void()> printCommand_;
+    MealPlanPrintout printout_;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     QButtonGroup* options_ = nullptr;
     QPushButton* print_ = nullptr;

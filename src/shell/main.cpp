@@ -1,4 +1,5 @@
 #include "planner/MealsWindow.h"
+#include "print/QtPrinterDevice.h"
 #include "shell/FormWindow.h"
 #include "shell/QtDialogs.h"
 #include "shell/Version.h"
@@ -13,7 +14,8 @@ int main(int argc, char* argv[]) {
     corvanta::installFontSubstitutes();
 
     corvanta::QtDialogs dialogs;
-    corvanta::MealsWindow meals(dialogs);
+    corvanta::QtPrinterDevice printer;
+    corvanta::MealsWindow meals(dialogs, printer);
     meals.showForm();
     QApplication::exec();
     return 0;

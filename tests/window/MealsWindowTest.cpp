@@ -2,6 +2,7 @@
 
 #include "planner/MemoryFieldModel.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingPrinter.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -23,7 +24,8 @@ namespace {
 class MealsWindowTest : public ::testing::Test {
 protected:
     testing::ScriptedDialogs dialogs;
-    std::unique_ptr<MealsWindow> window = std::make_unique<MealsWindow>(dialogs);
+    testing::RecordingPrinter printer;
+    std::unique_ptr<MealsWindow> window = std::make_unique<MealsWindow>(dialogs, printer);
 
     template <typename T> T* child(const char* name) const {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));
@@ -254,6 +256,21 @@ TEST_F(MealsWindowTest, CalcThroughTheWindowGivesTheSameBoxesAsTheModel) {
     EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->text(), QString::number(1795 + 80 + 200));
     EXPECT_EQ(dialogs.errorReports(), modelDialogs.errorReports());
     EXPECT_EQ(dialogs.errorReports().size(), 1U) << "the fat row; its previous total is used";
+}
+
+TEST_F(MealsWindowTest, ThePrintButtonPrintsTheSheetToTheWindowsPrinter) {
+    showAndActivate();
+    QTest::mouseClick(child<QPushButton>("Print"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.events, (std::vector<std::string>{"beep", "box: The boxes are EMPTY !!!"}));
+    EXPECT_TRUE(printer.operations.empty());
+
+    QTest::mouseClick(window->findChild<QButtonGroup*>("OptBtn")->button(10), Qt::LeftButton);
+    dialogs.answers = {Answer::Yes};
+    QTest::mouseClick(child<QPushButton>("Print"), Qt::LeftButton);
+    EXPECT_EQ(printer.documentsEnded, 1);
+    EXPECT_EQ(printer.lines.at(2), std::string(33, ' ') + "BREAKFAST");
+    EXPECT_EQ(printer.lines.at(3),
+              "     Bread ________________ ________________ ________________ ________________");
 }
 
 TEST_F(MealsWindowTest, TheLoadStepCentresTheWindowOnItsScreenOnce) {

@@ -1,4 +1,5 @@
 #include "planner/MealsWindow.h"
+#include "print/QtPrinterDevice.h"
 #include "shell/FormWindow.h"
 #include "shell/QtDialogs.h"
 
@@ -32,7 +33,8 @@ void answerNextBox(QMessageBox::StandardButton answer) {
 // Scenarios that end the process, run in a child process by ProgramEndTest.
 int runScenario(const char* name) {
     corvanta::QtDialogs dialogs;
-    corvanta::MealsWindow window(dialogs);
+    corvanta::QtPrinterDevice printer;
+    corvanta::MealsWindow window(dialogs, printer);
     window.showForm();
     if (std::strcmp(name, "calc-then-cancel") == 0) {
         window.planner().OptBtn_Click(1);
