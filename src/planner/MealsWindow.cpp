@@ -3,7 +3,6 @@
 #include "shell/QtWindowPlacement.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,6 +200,8 @@ MealsWindow::MealsWindow(Dialogs& dialogs, PrinterDevice& printer, QWidget* pare
     connect(calc_, &QPushButton::clicked, this, [this] { planner_.UCalcBtn_Click(); });
     connect(done_, &QPushButton::clicked, this, [this] { planner_.Done_Click(); });
     connect(print_, &QPushButton::clicked, this, [this] { printout_.Print_Click(); });
+    // Closing the window from its title bar asks the Done question.
+    setCloseHandler([this] { planner_.Done_Click(); });
 }
 
 void MealsWindow::buildTopControls() {
@@ -370,12 +371,6 @@ bool MealsWindow::isOptionOn(int index) const {
 void MealsWindow::formLoad() {
     QtWindowPlacement placement(*this);
     planner_.Form_Load(placement);
-}
-
-void MealsWindow::closeEvent(QCloseEvent* event) {
-    // Yes ends the program inside Done_Click; returning means the user answered No.
-    planner_.Done_Click();
-    event->ignore();
 }
 
 } // namespace corvanta

@@ -37,8 +37,6 @@ public:
 
 protected:
     void formLoad() override;
-    // Closing the window from its title bar asks the Done question.
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTopControls();

@@ -1,5 +1,6 @@
 #include "shell/FormWindow.h"
 
+#include <QCloseEvent>
 #include <QFont>
 
 namespace corvanta {
@@ -12,7 +13,16 @@ void FormWindow::showForm() {
     }
     present();
     raise();
-    activateWindow();
+    if (!testAttribute(Qt::WA_ShowWithoutActivating)) {
+        activateWindow();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (closeHandler_) {
+        closeHandler_();
+    }
 }
 
 QRect twipsRect(int left, int top, int width, int height) {

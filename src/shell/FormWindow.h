@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace corvanta {
 
@@ -14,15 +15,21 @@ public:
     void showForm();
     bool isLoaded() const { return loadState_ != LoadState::NotLoaded; }
 
+    // What closing the window from its title bar does instead of closing it. The windows are
+    // never destroyed: the program ends only through its own questions.
+    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
 protected:
     // The window's load step, run before it is first shown.
     virtual void formLoad() {}
     // Makes the window visible; a maximized window overrides this.
     virtual void present() { show(); }
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class LoadState { NotLoaded, Loading, Loaded };
     LoadState loadState_ = LoadState::NotLoaded;
+    std::function<void()> closeHandler_;
 };
 
 // Geometry is laid out in twips: 15 twips to a logical pixel.

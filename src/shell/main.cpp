@@ -1,22 +1,28 @@
-#include "planner/MealsWindow.h"
 #include "print/QtPrinterDevice.h"
+#include "shell/Application.h"
 #include "shell/FormWindow.h"
 #include "shell/QtDialogs.h"
 #include "shell/Version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanta"));
     QApplication::setApplicationVersion(QString::fromUtf8(corvanta::kVersionString.data()));
 
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/corvanta-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     corvanta::installFontSubstitutes();
 
     corvanta::QtDialogs dialogs;
     corvanta::QtPrinterDevice printer;
-    corvanta::MealsWindow meals(dialogs, printer);
-    meals.showForm();
+    corvanta::Application corvanta(dialogs, printer);
+    corvanta.start();
     QApplication::exec();
     return 0;
 }
