@@ -14,6 +14,8 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev
     poppler-utils
+    dpkg-dev file desktop-file-utils appstream
+    xvfb xauth xdotool
 )
 # A virtual display served to VNC viewers on this machine, for running without a desktop.
 headless_packages=(

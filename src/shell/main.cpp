@@ -11,6 +11,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanta"));
     QApplication::setApplicationVersion(QString::fromUtf8(corvanta::kVersionString.data()));
+    // Lets Wayland and X11 shells match the windows to the desktop entry. The display name is
+    // left to default to the application name: set explicitly, Qt would append it to every
+    // window caption.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvanta.Corvanta"));
 
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

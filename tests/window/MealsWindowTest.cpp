@@ -5,6 +5,7 @@
 #include "support/RecordingPrinter.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -219,11 +221,76 @@ TEST_F(MealsWindowTest, TypingIntoAUserBoxChangesOnlyThatBox) {
     EXPECT_TRUE(child<QLineEdit>("UTLmeatTxtBx")->text().isEmpty());
 }
 
-TEST_F(MealsWindowTest, BoxesGiveScreenReadersTheirMeaning) {
-    EXPECT_EQ(child<QLineEdit>("UAbreadTxtBx")->accessibleName(), "User, Breakfast, Bread/Starch");
-    EXPECT_EQ(child<QLineEdit>("PTmeatTxtBx")->accessibleName(), "Program, Total, Meat, Lean");
-    EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->accessibleName(), "User, Calories");
-    EXPECT_EQ(window->findChild<QButtonGroup*>("OptBtn")->button(1)->accessibleName(), "1200 kcal");
+TEST_F(MealsWindowTest, ScreenReadersCanNameAndReadEveryControl) {
+    showAndActivate();
+    QTest::mouseClick(window->findChild<QButtonGroup*>("OptBtn")->button(4), Qt::LeftButton);
+    auto accessible = [](QObject* object) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+        EXPECT_NE(iface, nullptr);
+        return iface;
+    };
+
+    struct Case {
+        const char* box;
+        const char* name;
+        const char* value;
+        bool readOnly;
+    };
+    const Case cases[] = {
+        {"UAbreadTxtBx", "User, Breakfast, Bread/Starch", "2", false},
+        {"UNLmeatTxTBx", "User, Lunch, Meat, Lean", "3", false},
+        {"UTbreadTxTbx", "User, Total, Bread/Starch", "8", false},
+        {"PTmeatTxtBx", "Program, Total, Meat, Lean", "6", true},
+        {"PCalTxtBx", "Program, Calories", "1795", true},
+        {"PFatTxtBx", "Program, Fats (Percent of calories)", "24", true},
+        {"UCalTxtBx", "User, Calories", " ", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        QAccessibleInterface* iface = accessible(child<QLineEdit>(c.box));
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::EditableText);
+        EXPECT_EQ(iface->text(QAccessible::Name), c.name);
+        EXPECT_EQ(iface->text(QAccessible::Value), c.value);
+        EXPECT_EQ(iface->state().disabled, c.readOnly) << "display boxes stay readable";
+    }
+    // Every box has a name of its own.
+    QSet<QString> names;
+    for (const Field& field : allFields()) {
+        names.insert(accessible(window->box(field))->text(QAccessible::Name));
+    }
+    EXPECT_EQ(names.size(), static_cast<qsizetype>(kFieldCount));
+
+    QAccessibleInterface* option =
+        accessible(window->findChild<QButtonGroup*>("OptBtn")->button(1));
+    EXPECT_EQ(option->role(), QAccessible::RadioButton);
+    EXPECT_EQ(option->text(QAccessible::Name), "1200 kcal");
+    for (const char* button : {"Print", "Done", "UCalcBtn", "UnDo"}) {
+        QAccessibleInterface* iface = accessible(child<QPushButton>(button));
+        EXPECT_EQ(iface->role(), QAccessible::Button);
+        EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty()) << button;
+    }
+}
+
+TEST_F(MealsWindowTest, NumbersDoNotFollowTheUsersLocale) {
+    // A German or French user writes 1,5 and groups thousands; the boxes keep the program's own
+    // rules whatever the locale.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::string cNumeric = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // where the machine has it
+    showAndActivate();
+    QTest::mouseClick(window->findChild<QButtonGroup*>("OptBtn")->button(4), Qt::LeftButton);
+    window->setText(fieldNamed("UNbreadTxtBx"), "3.5");
+    window->setText(fieldNamed("UPfruitTxtBx"), "3,5");
+    QTest::mouseClick(child<QPushButton>("UCalcBtn"), Qt::LeftButton);
+    std::setlocale(LC_NUMERIC, cNumeric.c_str());
+    QLocale::setDefault(before);
+
+    EXPECT_EQ(child<QLineEdit>("UTbreadTxTbx")->text(), "10") << "3.5 counts as 4";
+    EXPECT_EQ(dialogs.errorReports().size(), 1U) << "the comma is no decimal mark";
+    EXPECT_EQ(child<QLineEdit>("UTfruitTxtBx")->text(), "5");
+    EXPECT_EQ(child<QLineEdit>("UCalTxtBx")->text(), "1955") << "plain digits, no grouping";
 }
 
 TEST_F(MealsWindowTest, CalcThroughTheWindowGivesTheSameBoxesAsTheModel) {
