@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus what the test suite needs
 #   scripts/install-deps.sh headless   a virtual display with a VNC server
+#   scripts/install-deps.sh bench  what the benchmarks and the start-up probe need
 # Runs apt-get through sudo when not run as root.
 set -euo pipefail
 
@@ -16,6 +17,12 @@ test_packages=(
     poppler-utils
     dpkg-dev file desktop-file-utils appstream
     xvfb xauth xdotool
+    clang libclang-rt-14-dev clang-tidy cppcheck
+    libbenchmark-dev
+)
+# The start-up probe of the benchmarks.
+bench_packages=(
+    time xvfb xauth xdotool libbenchmark-dev
 )
 # A virtual display served to VNC viewers on this machine, for running without a desktop.
 headless_packages=(
@@ -26,8 +33,9 @@ case "${1:-run}" in
 run) wanted=("${run_packages[@]}") ;;
 test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
 headless) wanted=("${headless_packages[@]}") ;;
+bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test|headless]" >&2
+    echo "usage: $0 [run|test|headless|bench]" >&2
     exit 2
     ;;
 esac

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace corvanta {
 namespace {
@@ -82,11 +81,15 @@ std::string_view Field::name() const {
     return names().at(index_);
 }
 
-const std::array<Field, kFieldCount>& allFields() {
-    static const auto fields = []<std::size_t... I>(std::index_sequence<I...>) {
-        return std::array<Field, kFieldCount>{Field(I)...};
-    }
-    (std::make_index_sequence<kFieldCount>{});
+const std::vector<Field>& allFields() {
+    static const std::vector<Field> fields = [] {
+        std::vector<Field> built;
+        built.reserve(kFieldCount);
+        for (std::size_t index = 0; index < kFieldCount; ++index) {
+            built.push_back(Field(index));
+        }
+        return built;
+    }();
     return fields;
 }
 

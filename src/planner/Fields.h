@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -39,7 +40,7 @@ public:
 private:
     explicit constexpr Field(std::size_t index)
         : index_(index) {}
-    friend const std::array<Field, 88>& allFields();
+    friend const std::vector<Field>& allFields();
 
     std::size_t index_;
 };
@@ -47,7 +48,7 @@ private:
 inline constexpr std::size_t kFieldCount = 88;
 
 // Every box: the 50 User-grid boxes, the 30 Program-grid boxes, then the 8 result boxes.
-const std::array<Field, kFieldCount>& allFields();
+const std::vector<Field>& allFields();
 
 // The box of that exact name; throws std::invalid_argument for a name the window does not have.
 Field fieldNamed(std::string_view name);

@@ -142,9 +142,10 @@ void Planner::UCalcBtn_Click() {
         {Result::Protein, energy.proteinDecikcal},
         {Result::Fat, energy.fatDecikcal},
     }};
-    for (const auto& [result, decikcal] : shares) {
+    for (const auto& share : shares) {
         trap.step([&] {
-            fields_.setText(Field::result(Grid::User, result), shareText(decikcal, energy.kcal));
+            fields_.setText(Field::result(Grid::User, share.first),
+                            shareText(share.second, energy.kcal));
         });
     }
 }

@@ -3,6 +3,7 @@
 #include "shell/ErrorTrap.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -37,15 +38,39 @@ double BackgroundWindow::outerHeightTwips() const {
 
 void BackgroundWindow::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                                Rgb colour) {
-    // Beyond the image nothing is visible; clamping first keeps huge boxes in int range.
+    // Beyond the client area nothing is visible; clamping keeps huge boxes in int range.
     auto toPixel = [](std::int64_t twips, int limit) {
         return static_cast<int>(std::clamp<std::int64_t>(twips / kTwipsPerPixel, -1, limit));
     };
-    const QRect box(QPoint(toPixel(x1, surface_.width()), toPixel(y1, surface_.height())),
-                    QPoint(toPixel(x2, surface_.width()), toPixel(y2, surface_.height())));
-    QPainter painter(&surface_);
-    painter.fillRect(box, QColor(colour.red, colour.green, colour.blue));
+    const QRect box = QRect(QPoint(toPixel(x1, width()), toPixel(y1, height())),
+                            QPoint(toPixel(x2, width()), toPixel(y2, height())))
+                          .intersected(rect());
+    if (box.isEmpty()) {
+        return;
+    }
+    drawing_.push_back({box, QColor(colour.red, colour.green, colour.blue)});
+    // Drop what later boxes cover whole: from the newest back, gather what is covered.
+    QRegion covered;
+    for (std::size_t i = drawing_.size(); i-- > 0;) {
+        FilledBox& filled = drawing_[i];
+        if (QRegion(filled.box).subtracted(covered).isEmpty()) {
+            filled.box = QRect();
+        } else {
+            covered += filled.box;
+        }
+    }
+    std::erase_if(drawing_, [](const FilledBox& filled) { return filled.box.isNull(); });
     update(box);
+}
+
+QImage BackgroundWindow::surface() const {
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(kBeforeFirstPaint);
+    QPainter painter(&image);
+    for (const FilledBox& filled : drawing_) {
+        painter.fillRect(filled.box, filled.colour);
+    }
+    return image;
 }
 
 void BackgroundWindow::formLoad() {
@@ -58,19 +83,22 @@ void BackgroundWindow::formLoad() {
 }
 
 void BackgroundWindow::resizeEvent(QResizeEvent* event) {
-    // The surface follows the window's size, keeping what was drawn; the gradient is then
-    // painted anew from the top.
-    QImage resized(event->size(), QImage::Format_RGB32);
-    resized.fill(kBeforeFirstPaint);
-    QPainter(&resized).drawImage(0, 0, surface_);
-    surface_ = resized;
+    // What lies outside the new client area can never show again.
+    for (FilledBox& filled : drawing_) {
+        filled.box = filled.box.intersected(rect());
+    }
+    std::erase_if(drawing_, [](const FilledBox& filled) { return filled.box.isEmpty(); });
     PaintGradient(*this, 0, 0, 255);
     FormWindow::resizeEvent(event);
 }
 
 void BackgroundWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    for (const FilledBox& filled : drawing_) {
+        if (filled.box.intersects(event->rect())) {
+            painter.fillRect(filled.box, filled.colour);
+        }
+    }
 }
 
 } // namespace corvanta

@@ -3,22 +3,28 @@
 #include "shell/FormWindow.h"
 #include "shell/Gradient.h"
 
+#include <QColor>
 #include <QImage>
+#include <QRect>
+#include <vector>
 
 namespace corvanta {
 
 class Dialogs;
 
 // The background window: maximized behind the other windows, painted in a blue gradient.
-// What PaintGradient draws goes onto a persistent image that the window shows whenever it is
-// exposed.
+// What PaintGradient draws is kept as a list of filled boxes, the window's persistent drawing,
+// which it shows again whenever it is exposed. A box that a later one covers whole is dropped,
+// so the list stays as small as one gradient.
 class BackgroundWindow : public FormWindow, public DrawingSurface {
 public:
     explicit BackgroundWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The title screen, which the load step shows.
     void setTitleScreen(FormWindow* titleScreen) { titleScreen_ = titleScreen; }
-    const QImage& surface() const { return surface_; }
+    // The drawing as it shows on the window's client area.
+    QImage surface() const;
+    std::size_t drawnBoxes() const { return drawing_.size(); }
 
     double outerWidthTwips() const override;
     double outerHeightTwips() const override;
@@ -34,7 +40,11 @@ protected:
 private:
     Dialogs& dialogs_;
     FormWindow* titleScreen_ = nullptr;
-    QImage surface_;
+    struct FilledBox {
+        QRect box;
+        QColor colour;
+    };
+    std::vector<FilledBox> drawing_;
 };
 
 } // namespace corvanta

@@ -80,11 +80,6 @@ IntroWindow::IntroWindow(Dialogs& dialogs, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }
 
-void IntroWindow::setWindows(FormWindow* background, FormWindow* planner) {
-    background_ = background;
-    planner_ = planner;
-}
-
 void IntroWindow::formLoad() {
     ErrorTrap trap(dialogs_, "Sub Form_Load()");
     trap.step([this] {
@@ -102,8 +97,8 @@ void IntroWindow::formLoad() {
 void IntroWindow::cmdOK_Click() {
     ErrorTrap trap(dialogs_, "Sub cmdOK_Click()");
     trap.step([this] {
-        if (planner_ != nullptr) {
-            planner_->showForm();
+        if (planner_) {
+            planner_().showForm();
         }
     });
     trap.step([this] { hide(); });

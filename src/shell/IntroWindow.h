@@ -2,6 +2,8 @@
 
 #include "shell/FormWindow.h"
 
+#include <functional>
+
 class QPushButton;
 
 namespace corvanta {
@@ -14,8 +16,10 @@ class IntroWindow : public FormWindow {
 public:
     explicit IntroWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The background window, shown by the load step, and the planner window, shown by OK.
-    void setWindows(FormWindow* background, FormWindow* planner);
+    // The background window, shown by the load step.
+    void setBackground(FormWindow* background) { background_ = background; }
+    // Where to find the planner window, which OK shows.
+    void setPlannerWindow(std::function<FormWindow&()> planner) { planner_ = std::move(planner); }
 
     void cmdOK_Click();
 
@@ -25,7 +29,7 @@ protected:
 private:
     Dialogs& dialogs_;
     FormWindow* background_ = nullptr;
-    FormWindow* planner_ = nullptr;
+    std::function<FormWindow&()> planner_;
 };
 
 } // namespace corvanta

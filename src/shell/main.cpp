@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvanta.Corvanta"));
 
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    // Title bars and task switchers use the small sizes; menus take the installed theme icons.
+    for (int size : {16, 22, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/corvanta-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
