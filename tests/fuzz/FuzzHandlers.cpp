@@ -165,11 +165,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         while (input.remaining_bytes() > 0) {
             const auto programBefore = texts(run.model, true);
-            const int operation = input.ConsumeIntegralInRange(0, 5);
+            const int operation = input.ConsumeIntegralInRange(0, 6);
             switch (operation) {
             case 0: {
                 const auto index = input.ConsumeIntegralInRange<std::size_t>(0, 49);
                 run.model.setText(allFields().at(index), input.ConsumeRandomLengthString(12));
+                break;
+            }
+            case 6: {
+                // The same text typed into every box of the User grid, as a user clearing a
+                // whole day would; this reaches days without calories.
+                const std::string text = input.ConsumeRandomLengthString(4);
+                for (std::size_t index = 0; index < 50; ++index) {
+                    run.model.setText(allFields().at(index), text);
+                }
                 break;
             }
             case 1: {
@@ -202,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 checkPrint(run, yes, input.ConsumeBool());
                 break;
             }
-            default: {
+            case 5: {
                 const auto before = texts(run.model, false);
                 run.planner.Done_Click();
                 require(texts(run.model, false) == before, "Done answered No changes nothing");

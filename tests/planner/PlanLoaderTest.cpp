@@ -51,6 +51,10 @@ const LevelTable kTables[] = {
      {"3010", "56", "21", "23"}},
 };
 
+void PrintTo(const LevelTable& table, std::ostream* os) {
+    *os << "level " << table.level;
+}
+
 std::vector<std::string> words(const char* line) {
     std::istringstream in(line);
     std::vector<std::string> out;
