@@ -33,12 +33,6 @@ QFont arialBold() {
     return font;
 }
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 // Display boxes take no input, but their figures are what the user reads: keep the text dark
 // rather than the faint grey of a disabled box.
 void makeDisplayOnly(QLineEdit* box) {
@@ -166,11 +160,8 @@ MealsWindow::MealsWindow(Dialogs& dialogs, PrinterDevice& printer, QWidget* pare
     auto* programFrame = new QGroupBox(QStringLiteral("Program"), this);
     programFrame->setObjectName(QStringLiteral("PFrame"));
     programFrame->setGeometry(twipsRect(420, 1440, 9555, 2595));
-    QPalette programPalette = programFrame->palette();
-    programPalette.setColor(QPalette::Window, kSilver);
-    programPalette.setColor(QPalette::WindowText, kBlack);
-    programFrame->setPalette(programPalette);
-    programFrame->setAutoFillBackground(true);
+    setBackgroundColour(programFrame, kSilver);
+    setTextColour(programFrame, kBlack);
 
     auto* userFrame = new QGroupBox(QStringLiteral("User"), this);
     userFrame->setObjectName(QStringLiteral("UFrame"));

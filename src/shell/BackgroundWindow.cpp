@@ -20,10 +20,7 @@ BackgroundWindow::BackgroundWindow(Dialogs& dialogs, QWidget* parent)
     , dialogs_(dialogs) {
     setObjectName(QStringLiteral("Backgrnd"));
     setWindowTitle(QStringLiteral("Zuduzaduv"));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, kBeforeFirstPaint);
-    setPalette(background);
-    setAutoFillBackground(true);
+    setBackgroundColour(this, kBeforeFirstPaint);
     // A backdrop: showing it must not take the keyboard from the window in front.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }

@@ -39,6 +39,10 @@ constexpr int twips(int value) {
 
 QRect twipsRect(int left, int top, int width, int height);
 
+// A control's text colour, and a window's or frame's background colour.
+void setTextColour(QWidget* widget, const QColor& colour);
+void setBackgroundColour(QWidget* widget, const QColor& colour);
+
 // Maps the font faces the windows ask for onto metric-compatible faces installed on Linux.
 void installFontSubstitutes();
 

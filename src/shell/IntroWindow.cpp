@@ -18,18 +18,9 @@ QGroupBox* addFrame(QWidget* parent, const char* name, QRect geometry, bool silv
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
     if (silver) {
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, kSilver);
-        frame->setPalette(palette);
-        frame->setAutoFillBackground(true);
+        setBackgroundColour(frame, kSilver);
     }
     return frame;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 QString versionLine() {
@@ -46,10 +37,7 @@ IntroWindow::IntroWindow(Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Introduction"));
     resize(twips(7665), twips(4860));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, kSilver);
-    setPalette(background);
-    setAutoFillBackground(true);
+    setBackgroundColour(this, kSilver);
 
     QGroupBox* outTitle = addFrame(this, "frmOutTitle", twipsRect(90, 1845, 7440, 1320), false);
     QGroupBox* inTitle = addFrame(outTitle, "frmInTitle", twipsRect(135, 135, 7170, 1050), false);

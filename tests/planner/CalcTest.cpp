@@ -1,6 +1,6 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PlannerFixture.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -10,38 +10,21 @@
 namespace corvanta {
 namespace {
 
+using testing::firstLine;
 using testing::ProgramEnded;
 using testing::ScriptedDialogs;
 
-std::string firstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
-}
-
-class CalcTest : public ::testing::Test {
+class CalcTest : public testing::PlannerFixture {
 protected:
-    MemoryFieldModel model;
-    ScriptedDialogs dialogs;
-    Planner planner{model, dialogs};
-
-    void chooseLevel(int index) {
-        model.selectOption(index);
-        planner.OptBtn_Click(index);
-    }
-
     // A level chosen, then every User meal box set to "0" except the given ones.
     void dayOf(const std::map<std::string, std::string>& boxes) {
         chooseLevel(1);
-        for (FoodGroup group : kFoodGroups) {
-            for (MealSlot meal : kMeals) {
-                model.setText(Field::user(meal, group), "0");
-            }
-        }
+        zeroUserMeals();
         for (const auto& [name, text] : boxes) {
             model.setText(fieldNamed(name), text);
         }
     }
 
-    std::string box(const char* name) const { return model.text(fieldNamed(name)); }
     std::vector<std::string> results() const {
         return {box("UCalTxtBx"), box("UCarbTxtBx"), box("UProteinTxtBx"), box("UFatTxtBx")};
     }

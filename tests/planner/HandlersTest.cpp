@@ -2,7 +2,7 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
 #include "shell/WindowPlacement.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PlannerFixture.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -12,36 +12,12 @@
 namespace corvanta {
 namespace {
 
+using testing::allTexts;
+using testing::firstLine;
 using testing::ProgramEnded;
 using testing::ScriptedDialogs;
 
-std::vector<std::string> allTexts(const FieldModel& model) {
-    std::vector<std::string> texts;
-    for (const Field& field : allFields()) {
-        texts.push_back(model.text(field));
-    }
-    return texts;
-}
-
-std::string firstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
-}
-
-class HandlersTest : public ::testing::Test {
-protected:
-    MemoryFieldModel model;
-    ScriptedDialogs dialogs;
-    Planner planner{model, dialogs};
-
-    // What a click on an option button does: the button turns on, then its handler runs.
-    void chooseLevel(int index) {
-        model.selectOption(index);
-        planner.OptBtn_Click(index);
-    }
-
-    std::string box(const char* name) const { return model.text(fieldNamed(name)); }
-    void type(const char* name, const char* text) { model.setText(fieldNamed(name), text); }
-};
+using HandlersTest = testing::PlannerFixture;
 
 TEST_F(HandlersTest, UnDoAndCalcRefuseBeforeALevelIsChosen) {
     using Handler = void (Planner::*)();

@@ -1,6 +1,6 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PlannerFixture.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -9,6 +9,8 @@
 
 namespace corvanta {
 namespace {
+
+using testing::allTexts;
 
 // The plan tables as printed: per level "breakfast lunch dinner snack day-total", for the rows
 // bread, meat, vegetable, fruit, milk, fat; then kcal and the three percentages.
@@ -99,14 +101,6 @@ std::map<std::string, std::string> expectedBoxes(const LevelTable& table) {
         boxes[std::string("U") + results[i] + "TxtBx"] = " ";
     }
     return boxes;
-}
-
-std::vector<std::string> allTexts(const FieldModel& model) {
-    std::vector<std::string> texts;
-    for (const Field& field : allFields()) {
-        texts.push_back(model.text(field));
-    }
-    return texts;
 }
 
 class PlanLoaderTest : public ::testing::TestWithParam<LevelTable> {

@@ -1,8 +1,8 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
 #include "print/MealPlanPrintout.h"
+#include "support/PlannerFixture.h"
 #include "support/RecordingPrinter.h"
-#include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -44,28 +44,10 @@ Lines sheet(const std::string& calories, const Lines& breakfast, const Lines& lu
     return lines;
 }
 
-class PrintoutTest : public ::testing::Test {
+class PrintoutTest : public testing::PlannerFixture {
 protected:
-    MemoryFieldModel model;
-    ScriptedDialogs dialogs;
     RecordingPrinter printer;
-    Planner planner{model, dialogs};
     MealPlanPrintout printout{model, dialogs, printer};
-
-    void chooseLevel(int index) {
-        model.selectOption(index);
-        planner.OptBtn_Click(index);
-    }
-
-    void zeroUserMeals() {
-        for (FoodGroup group : kFoodGroups) {
-            for (MealSlot meal : kMeals) {
-                model.setText(Field::user(meal, group), "0");
-            }
-        }
-    }
-
-    void set(const char* name, const char* text) { model.setText(fieldNamed(name), text); }
 
     void printAnsweringYes() {
         dialogs.answers = {Answer::Yes};
@@ -74,7 +56,7 @@ protected:
 };
 
 TEST_F(PrintoutTest, RefusesBeforeALevelIsChosenWithOneBeepAndNoPrinting) {
-    set("UAbreadTxtBx", "2"); // counts typed without a level do not lift the refusal
+    type("UAbreadTxtBx", "2"); // counts typed without a level do not lift the refusal
     printout.Print_Click();
     EXPECT_EQ(dialogs.events, (Lines{"beep", "box: The boxes are EMPTY !!!"}));
     EXPECT_EQ(dialogs.shown.at(0).caption, "Corvanta");
@@ -122,7 +104,7 @@ TEST_F(PrintoutTest, TheHeaderCarriesTheCalorieTextVerbatim) {
     for (const char* calories : {"1235", "", "  -40 x"}) {
         SCOPED_TRACE(calories);
         chooseLevel(1);
-        set("UCalTxtBx", calories);
+        type("UCalTxtBx", calories);
         printer.lines.clear();
         printAnsweringYes();
         EXPECT_EQ(printer.lines.at(1), std::string("        Date: _______________  Calories: ") +
@@ -134,16 +116,16 @@ TEST_F(PrintoutTest, ServingLinesForEveryCount) {
     chooseLevel(1);
     zeroUserMeals();
     // The worked breakfast, and a lunch with every kind of count.
-    set("UAbreadTxtBx", "4");
-    set("UAfruitTxtBx", "1");
-    set("UASmilkTxtBx", "1");
-    set("UAfatTxtBx", "5");
-    set("UNbreadTxtBx", "3");
-    set("UNLmeatTxTBx", "6");
-    set("UNMmeatTxtBx", "-1");
-    set("UNHmeatTxtBx", "1.5");
-    set("UNWmilkTxtBx", "32767");
-    set("UNfatTxtBx", "0.5");
+    type("UAbreadTxtBx", "4");
+    type("UAfruitTxtBx", "1");
+    type("UASmilkTxtBx", "1");
+    type("UAfatTxtBx", "5");
+    type("UNbreadTxtBx", "3");
+    type("UNLmeatTxTBx", "6");
+    type("UNMmeatTxtBx", "-1");
+    type("UNHmeatTxtBx", "1.5");
+    type("UNWmilkTxtBx", "32767");
+    type("UNfatTxtBx", "0.5");
     printAnsweringYes();
 
     const Lines breakfast{
@@ -184,7 +166,7 @@ TEST_F(PrintoutTest, ABadBoxSuppressesItsWholeMealWithOneReport) {
         dialogs = ScriptedDialogs();
         printer = RecordingPrinter();
         chooseLevel(1);
-        set(c.box, c.text);
+        type(c.box, c.text);
         printAnsweringYes();
 
         const auto reports = dialogs.errorReports();
@@ -219,7 +201,7 @@ TEST_F(PrintoutTest, APrinterThatFailsEverythingIsReportedOncePerPrinterStep) {
 
 TEST_F(PrintoutTest, CancelInAReportStopsThePrintout) {
     chooseLevel(1);
-    set("UAbreadTxtBx", "x");
+    type("UAbreadTxtBx", "x");
     dialogs.answers = {Answer::Yes, Answer::Cancel};
     EXPECT_THROW(printout.Print_Click(), testing::ProgramEnded);
     EXPECT_EQ(printer.documentsEnded, 0);
@@ -228,7 +210,7 @@ TEST_F(PrintoutTest, CancelInAReportStopsThePrintout) {
 
 TEST_F(PrintoutTest, TheSheetLeavesTheWindowAsItWas) {
     chooseLevel(3);
-    set("UPfatTxtBx", "4");
+    type("UPfatTxtBx", "4");
     std::vector<std::string> before;
     for (const Field& field : allFields()) {
         before.push_back(model.text(field));
