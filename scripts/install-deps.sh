@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh test   that, plus what the test suite needs
 #   scripts/install-deps.sh headless   a virtual display with a VNC server
 #   scripts/install-deps.sh bench  what the benchmarks and the start-up probe need
+#   scripts/install-deps.sh package    what building the Debian package needs
 # Runs apt-get through sudo when not run as root.
 set -euo pipefail
 
@@ -34,8 +35,9 @@ run) wanted=("${run_packages[@]}") ;;
 test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
 headless) wanted=("${headless_packages[@]}") ;;
 bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
+package) wanted=("${run_packages[@]}" dpkg-dev file) ;;
 *)
-    echo "usage: $0 [run|test|headless|bench]" >&2
+    echo "usage: $0 [run|test|headless|bench|package]" >&2
     exit 2
     ;;
 esac
