@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Static analysis of the program's sources: clang-tidy with the checked-in .clang-tidy, and
-# cppcheck. Both must be clean.
+# Static analysis of the program's sources: the checked-in .clang-format over all C++ files,
+# clang-tidy with the checked-in .clang-tidy, and cppcheck. All must be clean.
 #   scripts/analyse.sh BUILD_DIR    (a configured build with compile_commands.json)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+
+echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "clang-tidy: $(ls src/*/*.cpp | wc -l) files"
 ls src/*/*.cpp | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build" --quiet 2>/dev/null |
