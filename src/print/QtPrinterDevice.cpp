@@ -30,6 +30,10 @@ QtPrinterDevice::~QtPrinterDevice() {
 }
 
 QPrinter& QtPrinterDevice::usablePrinter() {
+    // A document under way has its printer already; the check asks the print system each time.
+    if (printer_ && painter_.isActive()) {
+        return *printer_;
+    }
     if (!printer_) {
         printer_ = makePrinter_();
     }
