@@ -3,7 +3,7 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
 #include "print/MealPlanPrintout.h"
-#include "support/RecordingPrinter.h"
+#include "support/MemoryPlannerWindow.h"
 #include "support/ScriptedDialogs.h"
 
 #include <benchmark/benchmark.h>
@@ -12,13 +12,7 @@ namespace {
 
 using namespace corvanta;
 
-struct Window {
-    MemoryFieldModel model;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingPrinter printer;
-    Planner planner{model, dialogs};
-    MealPlanPrintout printout{model, dialogs, printer};
-
+struct Window : testing::MemoryPlannerWindow {
     Window() {
         model.selectOption(10);
         planner.OptBtn_Click(10);

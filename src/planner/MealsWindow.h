@@ -32,7 +32,6 @@ public:
     bool isOptionOn(int index) const override;
 
     Planner& planner() { return planner_; }
-    MealPlanPrintout& printout() { return printout_; }
     QLineEdit* box(Field field) const { return boxes_.at(field.index()); }
 
 protected:

@@ -13,7 +13,6 @@ public:
     using QWidget::QWidget;
 
     void showForm();
-    bool isLoaded() const { return loadState_ != LoadState::NotLoaded; }
 
     // What closing the window from its title bar does instead of closing it. The windows are
     // never destroyed: the program ends only through its own questions.

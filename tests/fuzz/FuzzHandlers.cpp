@@ -5,7 +5,7 @@
 #include "planner/MemoryFieldModel.h"
 #include "planner/Planner.h"
 #include "print/MealPlanPrintout.h"
-#include "support/RecordingPrinter.h"
+#include "support/MemoryPlannerWindow.h"
 #include "support/ScriptedDialogs.h"
 
 #include <cstdio>
@@ -46,13 +46,7 @@ bool countable(const std::string& text) {
     return parseCount(text).has_value();
 }
 
-struct Run {
-    MemoryFieldModel model;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingPrinter printer;
-    Planner planner{model, dialogs};
-    MealPlanPrintout printout{model, dialogs, printer};
-
+struct Run : testing::MemoryPlannerWindow {
     std::size_t reports() const { return dialogs.errorReports().size(); }
 };
 
